@@ -1,0 +1,41 @@
+# make run | make test | make bench | make build
+BUILD      ?= build
+SAN_BUILD  ?= build-san
+JOBS       ?= 2
+CMAKE_ARGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ifdef CI
+CMAKE_ARGS += -DSIDORA_WERROR=ON
+endif
+
+.PHONY: setup build build-san run test bench clean
+
+setup:
+	@bash scripts/setup.sh
+
+$(BUILD)/build.ninja: | setup
+	cmake -S . -B $(BUILD) $(CMAKE_ARGS)
+
+build: setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+$(SAN_BUILD)/build.ninja: | setup
+	cmake -S . -B $(SAN_BUILD) $(CMAKE_ARGS) -DCMAKE_BUILD_TYPE=Debug -DSIDORA_SANITIZE=ON -DSIDORA_BENCH=OFF
+
+build-san: setup $(SAN_BUILD)/build.ninja
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/sidora
+
+# Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test: build build-san
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	./$(BUILD)/bench/sidora-bench
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD)

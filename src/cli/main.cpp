@@ -1,0 +1,58 @@
+// sidora-cli: the program's models for scripts and tests.
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "data/data_dir.h"
+#include "data/startup.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Použití: sidora-cli [--dir ADRESÁŘ] PŘÍKAZ [VOLBY]\n"
+    "Příkazy:\n"
+    "  time [--at RRRR-MM-DDTHH:MM[:SS]] [--zone 1..24] [--summer auto|yes|no]\n"
+    "       [--lat DD:MM(N|S) --lon DDD:MM(E|W)] [--json]\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace sidora;
+    std::vector<std::string> all(argv + 1, argv + argc);
+    std::optional<std::string> dir;
+    std::size_t i = 0;
+    try {
+        while (i < all.size() && all[i].rfind("--", 0) == 0) {
+            if (all[i] == "--dir") {
+                if (i + 1 >= all.size()) throw cli::UsageError("u volby --dir chybí hodnota");
+                dir = all[i + 1];
+                i += 2;
+            } else if (all[i] == "--help") {
+                std::cout << kUsage;
+                return 0;
+            } else {
+                throw cli::UsageError("neznámá volba „" + all[i] + "“");
+            }
+        }
+        if (i >= all.size()) throw cli::UsageError("chybí příkaz");
+        const std::string command = all[i++];
+        cli::Args args(std::vector<std::string>(all.begin() + static_cast<long>(i), all.end()));
+        if (command != "time") throw cli::UsageError("neznámý příkaz „" + command + "“");
+
+        data::AppState state;
+        data::start_up(state, {data::resolve_data_dir(dir), data::shipped_data_dir()});
+        for (const auto& w : state.startup_warnings) std::cerr << "sidora-cli: " << w << "\n";
+        return cli::run_time_command(state, args);
+    } catch (const cli::UsageError& e) {
+        std::cerr << "sidora-cli: " << e.what() << "\n";
+        return 2;
+    } catch (const data::StartupError& e) {
+        std::cerr << "sidora-cli: " << e.message() << "\n";
+        return 3;
+    } catch (const std::exception& e) {
+        std::cerr << "sidora-cli: " << e.what() << "\n";
+        return 1;
+    }
+}

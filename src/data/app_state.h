@@ -1,0 +1,47 @@
+#pragma once
+// The program-wide values that start-up fills and the windows share.
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "data/orbs.h"
+#include "data/persons_file.h"
+#include "data/places_file.h"
+#include "data/settings_files.h"
+#include "engine/engine_state.h"
+
+namespace sidora::data {
+
+struct AppState {
+    std::filesystem::path program_dir;  // the data directory: every data file lives here
+
+    engine::Engine engine;
+
+    // Settings files as last loaded.
+    StartMem start;
+    AstroMem astro;
+    NumSet num;
+    TattvySet tattvy;
+
+    // Derived at start and by the windows.
+    int zone_offset = 1;
+    int zone_minutes = 0;
+    std::string current_zone_name = "+1 hod: středoevropské";
+    bool date_dialog_summer = false;
+
+    TMisto current_place;
+    engine::Moment current_moment;
+    bool clock_running = true;
+    bool first_run = true;
+
+    AspectDefs aspect_defs;
+    OrbTables orbs;
+
+    std::array<TOsoba, 3> person_slots{};  // slots 1 and 2
+
+    // Problems met at start-up that did not stop it (Czech, for the warning window).
+    std::vector<std::string> startup_warnings;
+};
+
+}  // namespace sidora::data

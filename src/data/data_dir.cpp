@@ -1,0 +1,34 @@
+#include "data/data_dir.h"
+
+#include <cstdlib>
+
+namespace sidora::data {
+namespace fs = std::filesystem;
+
+namespace {
+std::optional<std::string> env(const char* name) {
+    const char* v = std::getenv(name);
+    if (v == nullptr || *v == '\0') return std::nullopt;
+    return std::string(v);
+}
+}  // namespace
+
+fs::path resolve_data_dir(const std::optional<std::string>& dir_option) {
+    if (dir_option && !dir_option->empty()) return fs::path(*dir_option);
+    if (auto d = env("SIDORA_DIR")) return fs::path(*d);
+    if (auto x = env("XDG_DATA_HOME")) return fs::path(*x) / "sidora";
+    const auto home = env("HOME");
+    return fs::path(home ? *home : ".") / ".local" / "share" / "sidora";
+}
+
+std::optional<fs::path> shipped_data_dir() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) return std::nullopt;
+    for (const fs::path& candidate : {exe.parent_path() / "share", exe.parent_path().parent_path() / "share" / "sidora"}) {
+        if (fs::is_directory(candidate, ec)) return candidate;
+    }
+    return std::nullopt;
+}
+
+}  // namespace sidora::data

@@ -1,0 +1,106 @@
+// First-run installation of the interpretation texts from their sum files.
+#include <array>
+
+#include "data/startup.h"
+#include "io/cp1250.h"
+#include "io/files.h"
+
+namespace sidora::data {
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Kind {
+    const char* directory;
+    const char* sum_file;
+    const char* caption;
+    int maximum;
+};
+
+constexpr std::array<Kind, 3> kKinds = {{
+    {"texty", "Tsuma.dat", "Instalace výkladů k nativním horoskopům", 742},
+    {"numera", "Nsuma.dat", "Instalace numerologických výkladů", 63},
+    {"Partner", "Psuma.dat", "Instalace výkladů k partnerským horoskopům", 586},
+}};
+
+constexpr const char* kMarker = "prvni.dat";
+
+// A name from a sum file must stay inside its directory.
+bool safe_file_name(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of("/\\") == std::string::npos && name.find('\0') == std::string::npos;
+}
+
+void install_kind(const fs::path& program_dir, const Kind& kind, const InstallProgress& progress) {
+    std::error_code ec;
+    const fs::path dir = program_dir / kind.directory;
+    if (!fs::is_directory(dir, ec)) {
+        progress.warn("Adresář výkladů nenalezen! Nelze provést jejich instalaci!");
+        return;
+    }
+    const fs::path sum_path = dir / kind.sum_file;
+    const auto sum = io::read_file(sum_path);
+    if (!sum) {
+        progress.warn("Soubor s výklady nenalezen! Nelze provést instalaci výkladů!");
+        return;
+    }
+    progress.begin(kind.caption, kind.maximum);
+    int position = 0;
+    std::optional<fs::path> output;  // the file being written, when created in this run
+    std::string content;
+    std::vector<std::string> refused;
+    auto flush = [&] {
+        if (output && !io::write_file_atomic(*output, content)) {
+            progress.warn("Soubor " + output->filename().string() + " se nepodařilo vytvořit.");
+        }
+        output.reset();
+        content.clear();
+    };
+
+    std::size_t start = 0;
+    while (start < sum->size()) {
+        std::size_t end = sum->find('\n', start);
+        if (end == std::string::npos) end = sum->size();
+        std::string line = sum->substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+
+        if (!line.empty() && line[0] == '@') {
+            progress.step(++position);
+            flush();
+            const std::string name = io::cp1250_to_utf8(line.substr(1));
+            if (!safe_file_name(name)) {
+                refused.push_back(name);
+                continue;
+            }
+            const fs::path target = dir / name;
+            if (!fs::exists(target, ec)) output = target;
+        } else if (output) {
+            content += line;
+            content += "\r\n";
+        }
+    }
+    flush();
+    fs::remove(sum_path, ec);
+    progress.end();
+    if (!refused.empty()) {
+        std::string text = "Výklady s neplatným názvem souboru nebyly nainstalovány:";
+        for (const auto& name : refused) text += " „" + name + "“";
+        progress.warn(text);
+    }
+}
+
+}  // namespace
+
+bool installation_requested(const AppState& state) {
+    std::error_code ec;
+    return fs::exists(state.program_dir / kMarker, ec);
+}
+
+void install_interpretations(const AppState& state, const InstallProgress& progress) {
+    for (const Kind& kind : kKinds) install_kind(state.program_dir, kind, progress);
+    std::error_code ec;
+    fs::remove(state.program_dir / kMarker, ec);
+}
+
+}  // namespace sidora::data

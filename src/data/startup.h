@@ -1,0 +1,41 @@
+#pragma once
+// Program start: load every settings file, creating a missing one with its defaults.
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "data/app_state.h"
+#include "data/startup_error.h"
+
+namespace sidora::data {
+
+struct StartupOptions {
+    std::filesystem::path data_dir;
+    // Shipped read-only data (summer-time rules ...); nothing = none installed.
+    std::optional<std::filesystem::path> shipped_dir;
+};
+
+// Creates the data directory when missing, copies the shipped summer-time rules into it
+// when it has none, then runs the start-up sequence. Throws StartupError.
+void start_up(AppState& state, const StartupOptions& options);
+
+// Reads tattvy.set and start.mem, derives zone_offset and fills the aspect definitions.
+void load_start_files(AppState& state);
+// Makes current_place the record of mista.dat named home_place_name (error 14 when none).
+void load_home_place(AppState& state);
+
+// Progress of the text installation, for the progress window.
+struct InstallProgress {
+    std::function<void(const std::string& caption, int maximum)> begin;
+    std::function<void(int position)> step;
+    std::function<void()> end;
+    std::function<void(const std::string& text)> warn;
+};
+
+// Whether the marker asking for the installation of interpretation texts is present.
+bool installation_requested(const AppState& state);
+// Unpacks the three sum files into their directories, keeping every text that exists.
+void install_interpretations(const AppState& state, const InstallProgress& progress);
+
+}  // namespace sidora::data

@@ -1,0 +1,9 @@
+#pragma once
+// The splash window, shown while the program starts; later also the about box.
+#include <QDialog>
+
+class TFrmStart : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFrmStart(QWidget* parent = nullptr);
+};

@@ -1,0 +1,63 @@
+// sidora: the desktop program.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <iostream>
+#include <optional>
+
+#include "data/data_dir.h"
+#include "data/startup.h"
+#include "gui/frm_hlavni.h"
+#include "gui/frm_pozor.h"
+#include "gui/frm_progress.h"
+#include "gui/frm_start.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Sidora");
+    QApplication::setApplicationVersion(SIDORA_VERSION);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Astronomický a astrologický kalendář");
+    parser.addHelpOption();
+    QCommandLineOption dir_option("dir", "Adresář s daty.", "ADRESÁŘ");
+    QCommandLineOption quit_option("quit-after", "Po zobrazení hlavního okna skončí za MS milisekund.", "MS");
+    parser.addOption(dir_option);
+    parser.addOption(quit_option);
+    parser.process(app);
+
+    std::optional<std::string> dir;
+    if (parser.isSet(dir_option)) dir = parser.value(dir_option).toStdString();
+    std::optional<int> quit_after;
+    if (parser.isSet(quit_option)) {
+        bool ok = false;
+        const int ms = parser.value(quit_option).toInt(&ok);
+        quit_after = ok && ms >= 0 ? ms : 0;
+    }
+
+    TFrmStart splash;
+    splash.show();
+    QApplication::processEvents();
+
+    sidora::data::AppState state;
+    try {
+        sidora::data::start_up(state, {sidora::data::resolve_data_dir(dir), sidora::data::shipped_data_dir()});
+    } catch (const sidora::data::StartupError& e) {
+        splash.close();
+        std::cerr << "sidora: " << e.message() << "\n";
+        QMessageBox box(QMessageBox::Critical, "Sidora", QString::fromStdString(e.message()));
+        if (quit_after) QTimer::singleShot(*quit_after, &box, &QMessageBox::accept);
+        box.exec();
+        return 3;
+    }
+
+    TFrmPozor pozor;
+    TFrmProgress progress;
+    TFrmHlavni hlavni(state, pozor, progress, splash);
+    hlavni.show();
+
+    if (quit_after) QTimer::singleShot(*quit_after, &app, &QApplication::quit);
+    return QApplication::exec();
+}

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The command line against expected output, in throw-away data directories.
+set -u
+cli="$1"
+src="$2"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passed=0
+failed=0
+
+check() {  # name, expected, actual
+  if [ "$2" == "$3" ]; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    printf 'FAIL %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
+  fi
+}
+
+# A fresh directory gets every file, the shipped rules among them; a second run changes nothing.
+d="$work/fresh"
+"$cli" --dir "$d" time --at 2000-01-01T12:00 --json >/dev/null 2>"$work/err"
+check "fresh run is quiet" "" "$(cat "$work/err")"
+check "fresh files" "LC.dat Partner aster.mem astro.mem mista.dat num.set orbit1.mem orbit2.mem orbit3.mem osoby.dat start.mem tattvy.set" \
+  "$(cd "$d" && ls | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
+check "shipped LC.dat installed" "$(sha256sum < "$src/data/LC.dat")" "$(sha256sum < "$d/LC.dat")"
+before=$(cd "$d" && find . -type f -printf '%p %s %T@\n' | sort; sha256sum ./*.* | sort)
+sleep 0.05
+"$cli" --dir "$d" time --json >/dev/null
+after=$(cd "$d" && find . -type f -printf '%p %s %T@\n' | sort; sha256sum ./*.* | sort)
+check "second run changes nothing" "$before" "$after"
+
+# The data directory comes from --dir, else SIDORA_DIR, else XDG_DATA_HOME.
+SIDORA_DIR="$work/env" "$cli" time --json >/dev/null
+check "SIDORA_DIR used" "yes" "$([ -f "$work/env/start.mem" ] && echo yes)"
+env -u SIDORA_DIR XDG_DATA_HOME="$work/xdg" "$cli" time --json >/dev/null
+check "XDG_DATA_HOME used" "yes" "$([ -f "$work/xdg/sidora/start.mem" ] && echo yes)"
+
+check "J2000 in zone 1" \
+  '{"jd": 2451545, "zone_offset": 0, "summer": false, "summer_text": "LČ zaveden od  26.3. 2 hod. SEĆ do 29.10. 3 hod. SELČ.", "weekday": "sobota", "sidereal_degrees": 294.87916666666666, "sidereal_text": "19:39:31"}' \
+  "$("$cli" --dir "$d" time --at 2000-01-01T12:00:00 --zone 1 --summer no --json)"
+check "Greenwich sidereal time" \
+  '{"jd": 2451545, "zone_offset": 0, "summer": false, "summer_text": "LČ zaveden od  26.3. 2 hod. SEĆ do 29.10. 3 hod. SELČ.", "weekday": "sobota", "sidereal_degrees": 280.4625, "sidereal_text": "18:41:51"}' \
+  "$("$cli" --dir "$d" time --at 2000-01-01T12:00:00 --zone 1 --summer no --lat 51:29N --lon 000:00E --json)"
+check "Prague summer 1985" \
+  '{"jd": 2446247.9166666665, "zone_offset": 2, "summer": true, "summer_text": "LČ zaveden od  31.3. 2 hod. SEĆ do 29.9. 3 hod. SELČ.", "weekday": "pondělí", "sidereal_degrees": 83.82083333333334, "sidereal_text": "5:35:17"}' \
+  "$("$cli" --dir "$d" time --at 1985-07-01T12:00 --json)"
+check "no summer time in 1960" '"zone_offset": 1, "summer": false, "summer_text": "V roce 1960 nebyl LČ zaveden."' \
+  "$("$cli" --dir "$d" time --at 1960-07-01T12:00 --json | grep -o '"zone_offset.*zaveden."')"
+check "forced summer time" '"zone_offset": 2, "summer": true' \
+  "$("$cli" --dir "$d" time --at 1960-07-01T12:00 --summer yes --json | grep -o '"zone_offset": [0-9-]*, "summer": [a-z]*')"
+check "readable lines" "Letní čas: ano|Juliánské datum: 2446247.916667|Místní hvězdný čas: 5:35:17 (83.8208°)" \
+  "$("$cli" --dir "$d" time --at 1985-07-01T12:00 | grep -E '^(Letní|Juliánské|Místní)' | tr '\n' '|' | sed 's/|$//')"
+
+# Bad arguments: one line on stderr, status 2.
+for args in "time --at 2001-02-29T10:00" "time --at 2000-01-01T24:00" "time --zone 25" "time --zone x" \
+            "time --summer maybe" "time --lat 91:00N --lon 014:25E" "time --lat 50:05N" "time --lon 014:25X --lat 50:05N" \
+            "time --bogus" "nosuchcommand" "--dir"; do
+  # shellcheck disable=SC2086
+  "$cli" --dir "$d" $args >"$work/out" 2>"$work/err"
+  check "status of: $args" "2" "$?"
+  check "one error line for: $args" "1" "$(wc -l < "$work/err")"
+done
+
+# A truncated settings file stops the program with its code and is left alone.
+b="$work/broken"
+mkdir -p "$b"
+head -c 100 /dev/zero > "$b/start.mem"
+"$cli" --dir "$b" time >/dev/null 2>"$work/err"
+check "broken start.mem status" "3" "$?"
+check "broken start.mem message" "1" "$(grep -c 'Běhová chyba 4 (start.mem)' "$work/err")"
+check "broken start.mem kept" "100" "$(stat -c %s "$b/start.mem")"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

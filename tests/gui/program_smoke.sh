@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Starts the program in a fresh data directory, lets it show its windows, and checks that
+# it quits cleanly. $2: offscreen or xvfb (a real X server).
+set -u
+program="$1"
+mode="$2"
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+case "$mode" in
+  offscreen)
+    QT_QPA_PLATFORM=offscreen timeout 60 "$program" --dir "$dir" --quit-after 1500
+    ;;
+  xvfb)
+    command -v xvfb-run >/dev/null || { echo "xvfb-run missing"; exit 77; }
+    env -u QT_QPA_PLATFORM timeout 60 xvfb-run -a "$program" --dir "$dir" --quit-after 1500
+    ;;
+esac
+status=$?
+[ "$status" -eq 0 ] || { echo "exit status $status"; exit 1; }
+[ -f "$dir/start.mem" ] || { echo "start-up files missing"; exit 1; }
+# A broken settings file ends the program with its numbered error, not a crash.
+head -c 10 /dev/zero > "$dir/astro.mem"
+QT_QPA_PLATFORM=offscreen timeout 60 "$program" --dir "$dir" --quit-after 300 2>"$dir/err"
+status=$?
+[ "$status" -eq 3 ] || { echo "broken astro.mem: exit status $status"; exit 1; }
+grep -q 'Běhová chyba 10 (astro.mem)' "$dir/err" || { echo "no error message"; cat "$dir/err"; exit 1; }
+[ "$(stat -c %s "$dir/astro.mem")" -eq 10 ] || { echo "astro.mem changed"; exit 1; }
+echo "ok"
