@@ -33,5 +33,6 @@ private:
 };
 
 int run_time_command(data::AppState& state, Args& args);
+int run_places_command(data::AppState& state, Args& args);
 
 }  // namespace sidora::cli

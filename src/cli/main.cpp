@@ -14,7 +14,11 @@ constexpr const char* kUsage =
     "Použití: sidora-cli [--dir ADRESÁŘ] PŘÍKAZ [VOLBY]\n"
     "Příkazy:\n"
     "  time [--at RRRR-MM-DDTHH:MM[:SS]] [--zone 1..24] [--summer auto|yes|no]\n"
-    "       [--lat DD:MM(N|S) --lon DDD:MM(E|W)] [--json]\n";
+    "       [--lat DD:MM(N|S) --lon DDD:MM(E|W)] [--json]\n"
+    "  places list [--json]\n"
+    "  places add NÁZEV --lat DD:MM(N|S) --lon DDD:MM(E|W)\n"
+    "  places edit NÁZEV [--name NOVÝ] [--lat DD:MM(N|S)] [--lon DDD:MM(E|W)]\n"
+    "  places delete NÁZEV [--yes]\n";
 
 }  // namespace
 
@@ -39,12 +43,16 @@ int main(int argc, char** argv) {
         if (i >= all.size()) throw cli::UsageError("chybí příkaz");
         const std::string command = all[i++];
         cli::Args args(std::vector<std::string>(all.begin() + static_cast<long>(i), all.end()));
-        if (command != "time") throw cli::UsageError("neznámý příkaz „" + command + "“");
+        using Command = int (*)(data::AppState&, cli::Args&);
+        Command run = command == "time"     ? cli::run_time_command
+                      : command == "places" ? cli::run_places_command
+                                            : nullptr;
+        if (run == nullptr) throw cli::UsageError("neznámý příkaz „" + command + "“");
 
         data::AppState state;
         data::start_up(state, {data::resolve_data_dir(dir), data::shipped_data_dir()});
         for (const auto& w : state.startup_warnings) std::cerr << "sidora-cli: " << w << "\n";
-        return cli::run_time_command(state, args);
+        return run(state, args);
     } catch (const cli::UsageError& e) {
         std::cerr << "sidora-cli: " << e.what() << "\n";
         return 2;

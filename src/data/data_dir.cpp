@@ -25,7 +25,9 @@ std::optional<fs::path> shipped_data_dir() {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (ec) return std::nullopt;
-    for (const fs::path& candidate : {exe.parent_path() / "share", exe.parent_path().parent_path() / "share" / "sidora"}) {
+    const fs::path bin = exe.parent_path();
+    // Build tree (programs at its top, tests one level down), then the installed layout.
+    for (const fs::path& candidate : {bin / "share", bin.parent_path() / "share" / "sidora", bin.parent_path() / "share"}) {
         if (fs::is_directory(candidate, ec)) return candidate;
     }
     return std::nullopt;

@@ -9,8 +9,8 @@ namespace sidora::data {
 // --dir DIR, else $SIDORA_DIR, else $XDG_DATA_HOME/sidora, else ~/.local/share/sidora.
 std::filesystem::path resolve_data_dir(const std::optional<std::string>& dir_option);
 
-// Read-only data installed with the program: <exe dir>/share in the build tree,
-// <exe dir>/../share/sidora when installed. Nothing when neither exists.
+// Read-only data installed with the program: <exe dir>/share in the build tree (or one
+// level up, for the tests), <exe dir>/../share/sidora when installed. Nothing when none exists.
 std::optional<std::filesystem::path> shipped_data_dir();
 
 }  // namespace sidora::data

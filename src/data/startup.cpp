@@ -114,7 +114,7 @@ void load_start_files(AppState& state) {
     state.aspect_defs = make_aspect_defs();
 }
 
-void load_home_place(AppState& state) {
+std::optional<std::string> load_home_place(AppState& state) {
     const fs::path path = state.program_dir / kPlacesFile;
     if (!file_exists(path) && !io::write_file_atomic(path, encode(default_place()))) {
         throw StartupError(22, kPlacesFile, "soubor nelze vytvořit.");
@@ -125,11 +125,16 @@ void load_home_place(AppState& state) {
     for (const auto& p : *places) {
         if (p.name == state.start.home_place_name) {
             state.current_place = p;
-            return;
+            return std::nullopt;
         }
     }
-    throw StartupError(14, kPlacesFile,
-                       "domovské místo „" + state.start.home_place_name + "“ v souboru není.");
+    // The home place was renamed or removed: go on with the first place of the file (or
+    // Praha when the file is empty) and say so; start.mem keeps its name until the user
+    // chooses a new home in the settings.
+    state.current_place = places->empty() ? default_place() : places->front();
+    return "Domovské místo „" + state.start.home_place_name +
+           "“ v seznamu míst není. Výpočty probíhají pro místo „" + state.current_place.name +
+           "“. Domovské místo lze nastavit v základním nastavení.";
 }
 
 void start_up(AppState& state, const StartupOptions& options) {
@@ -145,7 +150,7 @@ void start_up(AppState& state, const StartupOptions& options) {
     state.first_run = true;
 
     load_start_files(state);
-    load_home_place(state);
+    if (auto warning = load_home_place(state)) state.startup_warnings.push_back(*warning);
     ensure_persons_file(state);
     load_num_set(state);
     load_summer_rules(state);

@@ -22,8 +22,10 @@ void start_up(AppState& state, const StartupOptions& options);
 
 // Reads tattvy.set and start.mem, derives zone_offset and fills the aspect definitions.
 void load_start_files(AppState& state);
-// Makes current_place the record of mista.dat named home_place_name (error 14 when none).
-void load_home_place(AppState& state);
+// Makes current_place the record of mista.dat named home_place_name. When no record bears
+// that name, the first place of the file is taken and a Czech warning returned.
+// A places file that cannot be read is error 14.
+std::optional<std::string> load_home_place(AppState& state);
 
 // Progress of the text installation, for the progress window.
 struct InstallProgress {

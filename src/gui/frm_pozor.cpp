@@ -33,6 +33,14 @@ TFrmPozor::TFrmPozor(QWidget* parent) : QDialog(parent) {
 }
 
 void TFrmPozor::show_warning(const QString& text) {
+    // Over a modal dialog the warning must take input itself, or its "&OK" could not be
+    // pressed; elsewhere it blocks nothing.
+    QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality wanted = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != wanted) {
+        hide();
+        setWindowModality(wanted);
+    }
     Label1->setText(text);
     adjustSize();
     QApplication::beep();

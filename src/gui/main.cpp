@@ -13,6 +13,8 @@
 #include "gui/frm_pozor.h"
 #include "gui/frm_progress.h"
 #include "gui/frm_start.h"
+#include "gui/help_viewer.h"
+#include "gui/place_lists.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -55,7 +57,10 @@ int main(int argc, char** argv) {
 
     TFrmPozor pozor;
     TFrmProgress progress;
-    TFrmHlavni hlavni(state, pozor, progress, splash);
+    HelpViewer help;
+    PlaceLists place_lists;
+    Shell shell{pozor, progress, help, place_lists};
+    TFrmHlavni hlavni(state, shell, splash);
     hlavni.show();
 
     if (quit_after) QTimer::singleShot(*quit_after, &app, &QApplication::quit);

@@ -161,15 +161,27 @@ TEST(StartUp, ZoneOutOfRangeFallsBackWithoutTouchingTheFile) {
     EXPECT_EQ(dir.read("start.mem"), encode(s));
 }
 
-TEST(StartUp, MissingHomePlaceIsError14) {
+TEST(StartUp, MissingHomePlaceFallsBackToTheFirstPlaceAndSaysSo) {
     TempDir dir;
     data::StartMem s;
     s.home_place_name = "Brno";
     dir.write("start.mem", encode(s));
-    const auto e = start_error(dir);
-    EXPECT_EQ(e.code(), 14);
-    EXPECT_EQ(e.file(), "mista.dat");
-    EXPECT_NE(e.message().find("Brno"), std::string::npos);
+    data::TMisto plzen{"Plzeň", 13, 22, 1, 49, 45, 1};
+    const std::string places = encode(plzen) + encode(data::default_place());
+    dir.write("mista.dat", places);
+    data::AppState state;
+    data::start_up(state, {dir.path(), std::nullopt});
+    EXPECT_EQ(state.current_place, plzen);
+    ASSERT_EQ(state.startup_warnings.size(), 1u);
+    EXPECT_NE(state.startup_warnings[0].find("„Brno“"), std::string::npos);
+    EXPECT_NE(state.startup_warnings[0].find("„Plzeň“"), std::string::npos);
+    EXPECT_EQ(dir.read("mista.dat"), places);
+    EXPECT_EQ(dir.read("start.mem"), encode(s));
+
+    dir.write("mista.dat", "");
+    data::start_up(state, {dir.path(), std::nullopt});
+    EXPECT_EQ(state.current_place, data::default_place());
+    EXPECT_EQ(dir.read("mista.dat"), "");
 }
 
 // A broken file stops the start with its error code and stays as it was.

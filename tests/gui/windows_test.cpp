@@ -1,25 +1,12 @@
 // The window shell driven as a user would: real widgets under the offscreen platform.
+#include <QDir>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-#include <fstream>
-
-#include "data/startup.h"
-#include "gui/frm_hlavni.h"
-#include "gui/frm_pozor.h"
-#include "gui/frm_progress.h"
-#include "gui/frm_start.h"
-
-namespace {
-void write(const QString& path, const std::string& bytes) {
-    std::ofstream(path.toStdString(), std::ios::binary) << bytes;
-}
-}  // namespace
+#include "gui_fixture.h"
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -39,20 +26,15 @@ private slots:
     }
 
     void mainWindowShowsItsTabsAndClosesTheSplash() {
-        QTemporaryDir dir;
+        GuiFixture f;
         sidora::data::StartMem start;
         start.start_tab = 3;
-        write(dir.filePath("start.mem"), encode(start));
-        sidora::data::AppState state;
-        sidora::data::start_up(state, {dir.path().toStdString(), std::nullopt});
-
-        TFrmStart splash;
-        splash.show();
-        TFrmPozor pozor;
-        TFrmProgress progress;
-        TFrmHlavni main(state, pozor, progress, splash);
-        main.show();
+        f.write("start.mem", encode(start));
+        f.splash.show();
+        TFrmHlavni& main = f.start();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
+        auto& splash = f.splash;
+        auto& pozor = f.pozor;
         QCOMPARE(main.windowTitle(), QString("Sidora"));
         QVERIFY(!splash.isVisible());
         auto* tabs = main.page_control();
@@ -66,19 +48,16 @@ private slots:
     }
 
     void firstTickInstallsTextsWithProgressAndWarnings() {
-        QTemporaryDir dir;
-        sidora::data::AppState state;
-        sidora::data::start_up(state, {dir.path().toStdString(), std::nullopt});
-        QDir(dir.path()).mkdir("numera");
-        write(dir.filePath("numera/Nsuma.dat"), "@a.txt\r\njedna\r\n@b.txt\r\ndva\r\n");
-        write(dir.filePath("prvni.dat"), "");
-
-        TFrmStart splash;
-        TFrmPozor pozor;
-        TFrmProgress progress;
-        TFrmHlavni main(state, pozor, progress, splash);
-        main.show();
+        GuiFixture f;
+        QDir(f.dir.path()).mkdir("numera");
+        f.write("numera/Nsuma.dat", "@a.txt\r\njedna\r\n@b.txt\r\ndva\r\n");
+        f.write("prvni.dat", "");
+        TFrmHlavni& main = f.start();
         main.Timer1Timer();
+        auto& dir = f.dir;
+        auto& progress = f.progress;
+        auto& pozor = f.pozor;
+        auto& state = f.state;
 
         QVERIFY(QFile::exists(dir.filePath("numera/a.txt")));
         QVERIFY(QFile::exists(dir.filePath("numera/b.txt")));
@@ -93,25 +72,19 @@ private slots:
         QVERIFY(!state.first_run);
 
         // Later ticks do not install again.
-        write(dir.filePath("prvni.dat"), "");
+        f.write("prvni.dat", "");
         main.Timer1Timer();
         QVERIFY(QFile::exists(dir.filePath("prvni.dat")));
     }
 
     void startupWarningsAreShownWithTheMainWindow() {
-        QTemporaryDir dir;
+        GuiFixture f;
         sidora::data::StartMem start;
         start.zone_index = 99;
-        write(dir.filePath("start.mem"), encode(start));
-        sidora::data::AppState state;
-        sidora::data::start_up(state, {dir.path().toStdString(), std::nullopt});
-        TFrmStart splash;
-        TFrmPozor pozor;
-        TFrmProgress progress;
-        TFrmHlavni main(state, pozor, progress, splash);
-        main.show();
-        QVERIFY(pozor.isVisible());
-        QVERIFY(pozor.text().contains("start.mem"));
+        f.write("start.mem", encode(start));
+        f.start();
+        QVERIFY(f.pozor.isVisible());
+        QVERIFY(f.pozor.text().contains("start.mem"));
     }
 };
 

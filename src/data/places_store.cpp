@@ -1,0 +1,169 @@
+#include "data/places_store.h"
+
+#include <algorithm>
+
+#include "io/files.h"
+
+namespace sidora::data {
+
+std::vector<TMisto> PlacesStore::read_all() const {
+    std::string why;
+    auto places = read_places(file_, why);
+    if (!places) throw PlacesError(72, why);
+    return std::move(*places);
+}
+
+std::optional<TMisto> PlacesStore::find_place(const std::string& name) const {
+    for (auto& p : read_all()) {
+        if (p.name == name) return p;
+    }
+    return std::nullopt;
+}
+
+void PlacesStore::write_all(const std::vector<TMisto>& places, int code) const {
+    std::string bytes;
+    bytes.reserve(places.size() * TMisto::kSize);
+    for (const auto& p : places) bytes += encode(p);
+    if (!io::write_file_atomic(file_, bytes)) throw PlacesError(code, "soubor nelze zapsat.");
+}
+
+void PlacesStore::append(const TMisto& place) {
+    auto places = read_all();
+    places.push_back(place);
+    write_all(places, 96);
+}
+
+void PlacesStore::rewrite(const std::string& name, const TMisto& place) {
+    auto places = read_all();
+    const auto it = std::find_if(places.begin(), places.end(), [&](const TMisto& p) { return p.name == name; });
+    if (it == places.end()) throw PlacesError(94, "místo „" + name + "“ v souboru není.");
+    *it = place;
+    write_all(places, 97);
+}
+
+void PlacesStore::remove(const std::string& name) {
+    auto places = read_all();
+    const auto it = std::find_if(places.begin(), places.end(), [&](const TMisto& p) { return p.name == name; });
+    if (it == places.end()) throw PlacesError(62, "místo „" + name + "“ v souboru není.");
+    *it = places.back();
+    places.pop_back();
+    write_all(places, 68);
+}
+
+namespace {
+
+// Czech alphabet: primary rank of a letter; ch is its own letter after h, č ř š ž follow
+// their base letters; accents on other letters only break ties.
+struct CollationKey {
+    std::vector<int> primary;
+    std::vector<int> secondary;
+};
+
+std::u32string to_u32(const std::string& s) {
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        char32_t cp = c;
+        int extra = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : 3;
+        if (extra) cp = c & (0x3F >> extra);
+        ++i;
+        for (int k = 0; k < extra && i < s.size(); ++k, ++i) cp = (cp << 6) | (static_cast<unsigned char>(s[i]) & 0x3F);
+        out += cp;
+    }
+    return out;
+}
+
+// Base letter and accent of a lower-case character.
+std::pair<char32_t, int> base_of(char32_t c) {
+    switch (c) {
+        case U'á': return {U'a', 1};
+        case U'ä': return {U'a', 2};
+        case U'ď': return {U'd', 1};
+        case U'é': return {U'e', 1};
+        case U'ě': return {U'e', 2};
+        case U'í': return {U'i', 1};
+        case U'ĺ': case U'ľ': return {U'l', 1};
+        case U'ň': return {U'n', 1};
+        case U'ó': return {U'o', 1};
+        case U'ô': return {U'o', 2};
+        case U'ö': return {U'o', 3};
+        case U'ŕ': return {U'r', 1};
+        case U'ť': return {U't', 1};
+        case U'ú': return {U'u', 1};
+        case U'ů': return {U'u', 2};
+        case U'ü': return {U'u', 3};
+        case U'ý': return {U'y', 1};
+        default: return {c, 0};
+    }
+}
+
+char32_t lower(char32_t c) {
+    if (c >= U'A' && c <= U'Z') return c + 32;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+    // Latin Extended-A pairs: upper case at even code points.
+    if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 && c != 0x17F) {
+        const bool odd_upper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        if (odd_upper ? (c % 2 == 1) : (c % 2 == 0)) return c + 1;
+    }
+    return c;
+}
+
+CollationKey key_of(const std::string& s) {
+    const std::u32string u = to_u32(s);
+    CollationKey k;
+    for (std::size_t i = 0; i < u.size(); ++i) {
+        const char32_t c = lower(u[i]);
+        const auto [base, accent] = base_of(c);
+        int rank;
+        if (base == U'c' && i + 1 < u.size() && lower(u[i + 1]) == U'h') {
+            rank = ('h' - 'a') * 4 + 2;  // ch after h
+            ++i;
+        } else if (base >= U'a' && base <= U'z') {
+            rank = static_cast<int>(base - U'a') * 4;
+        } else if (base == U'č') {
+            rank = ('c' - 'a') * 4 + 1;
+        } else if (base == U'ř') {
+            rank = ('r' - 'a') * 4 + 1;
+        } else if (base == U'š') {
+            rank = ('s' - 'a') * 4 + 1;
+        } else if (base == U'ž') {
+            rank = ('z' - 'a') * 4 + 1;
+        } else if (base < U'a') {
+            rank = -1000 + static_cast<int>(base);  // spaces, digits and marks before letters
+        } else {
+            rank = 1000 + static_cast<int>(base);
+        }
+        k.primary.push_back(rank);
+        k.secondary.push_back(accent);
+    }
+    return k;
+}
+
+}  // namespace
+
+bool czech_less(const std::string& a, const std::string& b) {
+    const CollationKey ka = key_of(a);
+    const CollationKey kb = key_of(b);
+    if (ka.primary != kb.primary) return ka.primary < kb.primary;
+    if (ka.secondary != kb.secondary) return ka.secondary < kb.secondary;
+    // Same letters and accents: lower case first (its bytes are the greater ones).
+    return a > b;
+}
+
+std::vector<std::string> sorted_place_names(const std::vector<TMisto>& places) {
+    std::vector<std::string> names;
+    names.reserve(places.size());
+    for (const auto& p : places) names.push_back(p.name);
+    std::stable_sort(names.begin(), names.end(), czech_less);
+    return names;
+}
+
+std::string latitude_text(const TMisto& p) {
+    return std::to_string(p.lat_deg) + "° " + std::to_string(p.lat_min) + "´ " + (p.north ? "severně" : "jižně");
+}
+
+std::string longitude_text(const TMisto& p) {
+    return std::to_string(p.lon_deg) + "° " + std::to_string(p.lon_min) + "´ " + (p.east ? "východně" : "západně");
+}
+
+}  // namespace sidora::data

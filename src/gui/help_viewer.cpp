@@ -1,0 +1,37 @@
+#include "gui/help_viewer.h"
+
+#include <QFile>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "data/data_dir.h"
+
+HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent) {
+    setObjectName("HelpViewer");
+    setWindowTitle("Nápověda");
+    resize(560, 480);
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+}
+
+bool HelpViewer::show_topic(int topic) {
+    topic_ = topic;
+    const auto shipped = sidora::data::shipped_data_dir();
+    const QString dir = shipped ? QString::fromStdString((*shipped / "help").string()) : QString();
+    const QString page = dir + QString("/%1.html").arg(topic);
+    const bool found = shipped && QFile::exists(page);
+    if (found) {
+        browser_->setSearchPaths({dir});
+        browser_->setSource(QUrl::fromLocalFile(page));
+    } else {
+        browser_->setHtml(QString("<p>Nápověda k tématu %1 není k dispozici.</p>").arg(topic));
+    }
+    show();
+    raise();
+    activateWindow();
+    return found;
+}

@@ -1,0 +1,82 @@
+#include "models/new_place.h"
+
+#include <charconv>
+
+#include "io/cp1250.h"
+
+namespace sidora::models {
+namespace {
+
+// A whole decimal number filling the box; an empty box is none.
+std::optional<long> whole_number(const std::string& s) {
+    if (s.empty() || s.size() > 9) return std::nullopt;
+    long v = 0;
+    const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
+    return v;
+}
+
+data::TMisto record_of(const PlaceForm& f) {
+    data::TMisto p;
+    p.name = io::utf8_left(f.name, data::TMisto::kNameCapacity);
+    p.lat_deg = static_cast<std::int32_t>(*whole_number(f.lat_deg));
+    p.lat_min = static_cast<std::int32_t>(*whole_number(f.lat_min));
+    p.north = f.north;
+    p.lon_deg = static_cast<std::int32_t>(*whole_number(f.lon_deg));
+    p.lon_min = static_cast<std::int32_t>(*whole_number(f.lon_min));
+    p.east = f.east;
+    return p;
+}
+
+}  // namespace
+
+PlaceForm form_of(const data::TMisto& p) {
+    return PlaceForm{p.name, std::to_string(p.lat_deg), std::to_string(p.lat_min), p.north != 0,
+                     std::to_string(p.lon_deg), std::to_string(p.lon_min), p.east != 0};
+}
+
+std::optional<FormError> validate_place_form(const PlaceForm& f) {
+    if (f.name.empty()) return FormError{"Není zadáno místo!", PlaceField::Name};
+    // A character the places file cannot hold would be stored as "?".
+    if (io::cp1250_to_utf8(io::utf8_to_cp1250(f.name)) != f.name) {
+        return FormError{"Název místa obsahuje znaky, které nelze uložit!", PlaceField::Name};
+    }
+    const auto lat_deg = whole_number(f.lat_deg);
+    if (!lat_deg) return FormError{"V okénku zeměpisná šířka je hloupost!", PlaceField::LatDeg};
+    if (*lat_deg < 0 || *lat_deg > 90) {
+        return FormError{"Zeměpisná šířka může nabývat hodnot od 0 do 90°!", PlaceField::LatDeg};
+    }
+    const auto lat_min = whole_number(f.lat_min);
+    if (!lat_min) return FormError{"V okénku zeměpisná šířka je hloupost!", PlaceField::LatMin};
+    if (*lat_min < 0 || *lat_min > 59) {
+        return FormError{"Minuty je možno zadat v rozmezí od 0 do 59!", PlaceField::LatMin};
+    }
+    const auto lon_min = whole_number(f.lon_min);
+    if (!lon_min) return FormError{"V okénku zeměpisná délka je hloupost!", PlaceField::LonMin};
+    if (*lon_min < 0 || *lon_min > 59) {
+        return FormError{"Minuty je možno zadat v rozmezí od 0 do 59!", PlaceField::LonMin};
+    }
+    const auto lon_deg = whole_number(f.lon_deg);
+    if (!lon_deg) return FormError{"V okénku zeměpisná délka je hloupost!", PlaceField::LonDeg};
+    if (*lon_deg < 0 || *lon_deg > 180) {
+        return FormError{"Zeměpisná délka může nabývat hodnot od 0 do 180°!", PlaceField::LonDeg};
+    }
+    return std::nullopt;
+}
+
+std::optional<FormError> save_place(data::PlacesStore& store, const std::string& edited_place,
+                                    const PlaceForm& form) {
+    if (auto error = validate_place_form(form)) return error;
+    const data::TMisto record = record_of(form);
+    if (edited_place.empty()) {
+        for (const auto& p : store.read_all()) {
+            if (p.name == form.name) return FormError{form.name + " byl již dříve uložen!", PlaceField::Name};
+        }
+        store.append(record);
+    } else {
+        store.rewrite(edited_place, record);
+    }
+    return std::nullopt;
+}
+
+}  // namespace sidora::models

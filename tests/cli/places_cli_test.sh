@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# sidora-cli places: the file effects and messages of the places window and dialog.
+set -u
+cli="$1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passed=0
+failed=0
+d="$work/data"
+
+check() {  # name, expected, actual
+  if [ "$2" == "$3" ]; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    printf 'FAIL %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
+  fi
+}
+names() { "$cli" --dir "$d" places list | cut -f1 | tr '\n' ',' | sed 's/,$//'; }
+refused() {  # expected message, status, args...
+  local msg="$1"
+  shift
+  local before after
+  before=$(sha256sum "$d/mista.dat")
+  "$cli" --dir "$d" places "$@" >/dev/null 2>"$work/err" </dev/null
+  check "status of $*" "1" "$?"
+  check "message of $*" "$msg" "$(cat "$work/err")"
+  after=$(sha256sum "$d/mista.dat")
+  check "file kept by $*" "$before" "$after"
+}
+
+"$cli" --dir "$d" places add Brno --lat 49:12N --lon 016:37E
+"$cli" --dir "$d" places add Ostrava --lat 49:50N --lon 18:17E
+"$cli" --dir "$d" places add Cheb --lat 50:05N --lon 12:22E
+"$cli" --dir "$d" places add "Sever" --lat 90:30N --lon 180:59W
+check "file order after adding" "Praha,Brno,Ostrava,Cheb,Sever" "$(names)"
+check "json of one place" \
+  '{"name": "Sever", "lat_deg": 90, "lat_min": 30, "north": true, "lon_deg": 180, "lon_min": 59, "east": false, "latitude_text": "90° 30´ severně", "longitude_text": "180° 59´ západně"}]' \
+  "$("$cli" --dir "$d" places list --json | tail -1 | sed 's/^ //')"
+check "size is whole records" "340" "$(stat -c %s "$d/mista.dat")"
+
+refused "Praha nelze smazat! Je nastaven jako domov." delete Praha --yes
+refused "Brno byl již dříve uložen!" add Brno --lat 1:00N --lon 1:00E
+refused "Zeměpisná šířka může nabývat hodnot od 0 do 90°!" add X --lat 91:00N --lon 1:00E
+refused "Minuty je možno zadat v rozmezí od 0 do 59!" add X --lat 10:60N --lon 1:99E
+refused "V okénku zeměpisná šířka je hloupost!" add X --lat :10N --lon 1:00E
+refused "V okénku zeměpisná délka je hloupost!" add X --lat 10:10N --lon 1:E
+refused "Minuty je možno zadat v rozmezí od 0 do 59!" add X --lat 10:10N --lon 1:60E
+refused "Zeměpisná délka může nabývat hodnot od 0 do 180°!" add X --lat 10:10N --lon 181:00E
+refused "Název místa může mít nejvýše 30 znaků!" add "Jméno delší než třicet znaků, opravdu" --lat 1:00N --lon 1:00E
+refused "Smazání je třeba potvrdit volbou --yes." delete Brno
+refused "Místo „Plzeň“ v seznamu není!" delete Plzeň --yes
+refused "Místo „Plzeň“ v seznamu není!" edit Plzeň --name Plzen
+
+# Deleting a middle record moves the last one into its slot; deleting the last cuts it off.
+"$cli" --dir "$d" places delete Brno --yes
+check "middle record deleted" "Praha,Sever,Ostrava,Cheb" "$(names)"
+"$cli" --dir "$d" places delete Cheb --yes
+check "last record deleted" "Praha,Sever,Ostrava" "$(names)"
+check "size after deleting" "204" "$(stat -c %s "$d/mista.dat")"
+
+# Editing keeps the slot and skips the duplicate check, as the dialog does.
+"$cli" --dir "$d" places edit Sever --name Ostrava --lat 10:10S
+check "edit in place" "Praha,Ostrava,Ostrava" "$(names)"
+check "edited coordinates" "10° 10´ jižně	180° 59´ západně" "$("$cli" --dir "$d" places list | sed -n 2p | cut -f2,3)"
+
+# Another letter case is another place.
+"$cli" --dir "$d" places add praha --lat 50:05N --lon 14:25E
+check "lower-case praha added" "Praha,Ostrava,Ostrava,praha" "$(names)"
+
+# A question on a terminal, answered there.
+printf 'a\n' | script -qec "$cli --dir $d places delete praha" /dev/null >/dev/null
+check "deleted after the answer on a terminal" "Praha,Ostrava,Ostrava" "$(names)"
+
+# A 40-character name written by another program is shown whole.
+long="Nejdelší název místa, jaký se sem vejde!"
+printf '\x28' > "$work/rec"
+printf '%s' "$long" | iconv -f UTF-8 -t CP1250 >> "$work/rec"
+printf '\0\0\0\x01\0\0\0\x02\0\0\0\x01\0\0\0\x03\0\0\0\x04\0\0\0\x01\0\0\0' >> "$work/rec"
+cat "$work/rec" >> "$d/mista.dat"
+check "40-character name listed whole" "$long" "$("$cli" --dir "$d" places list | tail -1 | cut -f1)"
+
+# A file that is not a whole number of records is reported and left alone.
+printf 'xyz' >> "$d/mista.dat"
+size=$(stat -c %s "$d/mista.dat")
+"$cli" --dir "$d" places list >/dev/null 2>"$work/err"
+check "garbled file status" "3" "$?"
+check "garbled file message" "1" "$(grep -c 'mista.dat.*není násobkem' "$work/err")"
+"$cli" --dir "$d" places add Nové --lat 1:00N --lon 1:00E 2>/dev/null
+check "garbled file kept" "$size" "$(stat -c %s "$d/mista.dat")"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

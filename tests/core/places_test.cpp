@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include "data/places_store.h"
+#include "data/startup.h"
+#include "models/new_place.h"
+#include "models/places_window.h"
+#include "temp_dir.h"
+
+using namespace sidora;
+using data::TMisto;
+using models::PlaceField;
+using sidora::test::TempDir;
+
+namespace {
+
+const TMisto kPraha{"Praha", 14, 25, 1, 50, 5, 1};
+const TMisto kBrno{"Brno", 16, 37, 1, 49, 12, 1};
+const TMisto kOstrava{"Ostrava", 18, 17, 1, 49, 50, 1};
+const TMisto kCheb{"Cheb", 12, 22, 1, 50, 5, 1};
+
+std::string file_of(std::initializer_list<TMisto> places) {
+    std::string bytes;
+    for (const auto& p : places) bytes += encode(p);
+    return bytes;
+}
+
+}  // namespace
+
+TEST(PlacesFile, RecordLayoutIsByteExact) {
+    const std::string r = encode(TMisto{"Ústí", 14, 2, 0, 50, 40, 0});
+    ASSERT_EQ(r.size(), 68u);
+    EXPECT_EQ(r.substr(0, 5), "\x04\xDAst\xED");
+    EXPECT_EQ(r.substr(44, 4), std::string("\x0E\0\0\0", 4));
+    EXPECT_EQ(r.substr(48, 4), std::string("\x02\0\0\0", 4));
+    EXPECT_EQ(r[52], 0);
+    EXPECT_EQ(r.substr(56, 4), std::string("\x32\0\0\0", 4));
+    EXPECT_EQ(r.substr(60, 4), std::string("\x28\0\0\0", 4));
+    EXPECT_EQ(r[64], 0);
+    EXPECT_EQ(data::decode_place(r), (TMisto{"Ústí", 14, 2, 0, 50, 40, 0}));
+}
+
+TEST(PlacesStore, DeletionMovesTheLastRecordIntoTheSlot) {
+    const struct {
+        const char* name;
+        std::string after;
+    } cases[] = {
+        {"Brno", file_of({kPraha, kCheb, kOstrava})},     // a middle record
+        {"Cheb", file_of({kPraha, kBrno, kOstrava})},     // the last record
+        {"Praha", file_of({kCheb, kBrno, kOstrava})},     // the first record
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        dir.write("mista.dat", file_of({kPraha, kBrno, kOstrava, kCheb}));
+        data::PlacesStore store(dir / "mista.dat");
+        store.remove(c.name);
+        EXPECT_EQ(dir.read("mista.dat"), c.after) << c.name;
+    }
+}
+
+TEST(PlacesStore, AppendRewriteAndFindByExactName) {
+    TempDir dir;
+    dir.write("mista.dat", file_of({kPraha, kBrno}));
+    data::PlacesStore store(dir / "mista.dat");
+    store.append(TMisto{"praha", 1, 2, 0, 3, 4, 0});  // another letter case is another place
+    store.rewrite("Brno", kOstrava);
+    EXPECT_EQ(dir.read("mista.dat"), file_of({kPraha, kOstrava, TMisto{"praha", 1, 2, 0, 3, 4, 0}}));
+    EXPECT_EQ(store.find_place("praha")->lon_deg, 1);
+    EXPECT_FALSE(store.find_place("Prah"));
+    EXPECT_THROW(store.rewrite("Brno", kBrno), data::PlacesError);
+}
+
+TEST(PlacesStore, GarbledFileIsReportedAndNeverWritten) {
+    TempDir dir;
+    const std::string garbled = file_of({kPraha, kBrno}) + "12345";
+    dir.write("mista.dat", garbled);
+    data::PlacesStore store(dir / "mista.dat");
+    try {
+        store.read_all();
+        FAIL();
+    } catch (const data::PlacesError& e) {
+        EXPECT_NE(e.message().find("mista.dat"), std::string::npos);
+        EXPECT_NE(e.message().find("141 bajtů"), std::string::npos);
+    }
+    EXPECT_THROW(store.append(kCheb), data::PlacesError);
+    EXPECT_THROW(store.remove("Brno"), data::PlacesError);
+    EXPECT_THROW(store.rewrite("Brno", kCheb), data::PlacesError);
+    EXPECT_EQ(dir.read("mista.dat"), garbled);
+}
+
+TEST(PlaceTexts, WindowValueTexts) {
+    EXPECT_EQ(data::latitude_text(kPraha), "50° 5´ severně");
+    EXPECT_EQ(data::longitude_text(kPraha), "14° 25´ východně");
+    EXPECT_EQ(data::latitude_text(TMisto{"", 0, 0, 0, 33, 55, 0}), "33° 55´ jižně");
+    EXPECT_EQ(data::longitude_text(TMisto{"", 70, 3, 0, 0, 0, 0}), "70° 3´ západně");
+}
+
+TEST(PlaceNames, CzechAlphabeticalOrder) {
+    std::vector<TMisto> places;
+    for (const char* n : {"Zlín", "Žatec", "Čáslav", "Cheb", "Chomutov", "Hradec", "Brno", "Ústí",
+                          "Uherský Brod", "Říčany", "Rakovník", "Šumperk", "Strakonice", "cesta", "Ceská"}) {
+        places.push_back(TMisto{n});
+    }
+    const std::vector<std::string> expected = {"Brno", "Ceská", "cesta", "Čáslav", "Hradec", "Cheb", "Chomutov",
+                                               "Rakovník", "Říčany", "Strakonice", "Šumperk", "Uherský Brod",
+                                               "Ústí", "Zlín", "Žatec"};
+    EXPECT_EQ(data::sorted_place_names(places), expected);
+}
+
+TEST(NewPlaceForm, ChecksInTheDialogsOrder) {
+    const struct {
+        models::PlaceForm form;
+        const char* message;  // nullptr: accepted
+        PlaceField field;
+    } cases[] = {
+        {{"", "x", "x", true, "x", "x", true}, "Není zadáno místo!", PlaceField::Name},
+        {{"A", "", "0", true, "0", "0", true}, "V okénku zeměpisná šířka je hloupost!", PlaceField::LatDeg},
+        {{"A", "5x", "0", true, "0", "0", true}, "V okénku zeměpisná šířka je hloupost!", PlaceField::LatDeg},
+        {{"A", "91", "99", true, "0", "0", true}, "Zeměpisná šířka může nabývat hodnot od 0 do 90°!", PlaceField::LatDeg},
+        {{"A", "90", "", true, "x", "x", true}, "V okénku zeměpisná šířka je hloupost!", PlaceField::LatMin},
+        {{"A", "90", "60", true, "x", "x", true}, "Minuty je možno zadat v rozmezí od 0 do 59!", PlaceField::LatMin},
+        {{"A", "90", "30", true, "x", " 1", true}, "V okénku zeměpisná délka je hloupost!", PlaceField::LonMin},
+        {{"A", "90", "30", true, "x", "60", true}, "Minuty je možno zadat v rozmezí od 0 do 59!", PlaceField::LonMin},
+        {{"A", "90", "30", true, "-1", "0", true}, "Zeměpisná délka může nabývat hodnot od 0 do 180°!", PlaceField::LonDeg},
+        {{"A", "90", "30", true, "181", "0", true}, "Zeměpisná délka může nabývat hodnot od 0 do 180°!", PlaceField::LonDeg},
+        {{"A♈", "0", "0", true, "0", "0", true}, "Název místa obsahuje znaky, které nelze uložit!", PlaceField::Name},
+        {{"A", "90", "30", true, "180", "59", true}, nullptr, PlaceField::Name},
+        {{"A", "0", "0", false, "0", "0", false}, nullptr, PlaceField::Name},
+    };
+    for (const auto& c : cases) {
+        const auto error = models::validate_place_form(c.form);
+        if (c.message == nullptr) {
+            EXPECT_FALSE(error) << error->message;
+            continue;
+        }
+        ASSERT_TRUE(error) << c.message;
+        EXPECT_EQ(error->message, c.message);
+        EXPECT_EQ(error->field, c.field) << c.message;
+    }
+}
+
+TEST(NewPlaceForm, SavingNewAndEditedPlaces) {
+    TempDir dir;
+    dir.write("mista.dat", file_of({kPraha, kBrno}));
+    data::PlacesStore store(dir / "mista.dat");
+
+    const auto dup = models::save_place(store, "", models::PlaceForm{"Brno", "1", "2", true, "3", "4", true});
+    ASSERT_TRUE(dup);
+    EXPECT_EQ(dup->message, "Brno byl již dříve uložen!");
+    EXPECT_EQ(dir.read("mista.dat"), file_of({kPraha, kBrno}));
+
+    EXPECT_FALSE(models::save_place(store, "", models::PlaceForm{"Cheb", "50", "05", true, "012", "22", true}));
+    EXPECT_EQ(dir.read("mista.dat"), file_of({kPraha, kBrno, kCheb}));
+
+    // Editing skips the duplicate check and keeps the record's slot.
+    EXPECT_FALSE(models::save_place(store, "Brno", models::PlaceForm{"Cheb", "1", "2", false, "3", "4", false}));
+    EXPECT_EQ(dir.read("mista.dat"), file_of({kPraha, TMisto{"Cheb", 3, 4, 0, 1, 2, 0}, kCheb}));
+}
+
+TEST(PlacesWindowModel, ClickChooseDeleteAndReturnHome) {
+    TempDir dir;
+    dir.write("mista.dat", file_of({kPraha, kBrno, kOstrava}));
+    data::AppState state;
+    data::start_up(state, {dir.path(), std::nullopt});
+    models::PlacesWindow w(state);
+    ASSERT_FALSE(w.show());
+    EXPECT_EQ(w.names(), (std::vector<std::string>{"Brno", "Ostrava", "Praha"}));
+
+    EXPECT_EQ(w.choose(std::nullopt), "Není vybráno žádné místo!");
+    w.click("Ostrava");
+    EXPECT_EQ(state.current_place, kOstrava);
+    state.zone_offset = 5;
+    EXPECT_TRUE(w.close().empty());
+    EXPECT_EQ(state.current_place, kPraha);
+    EXPECT_EQ(state.zone_offset, 1);
+
+    w.show();
+    w.click("Brno");
+    EXPECT_FALSE(w.choose("Brno"));
+    w.close();
+    EXPECT_EQ(state.current_place, kBrno);
+
+    w.show();
+    EXPECT_EQ(w.check_delete(std::nullopt).text, "Není vybráno žádné místo!");
+    const auto home = w.check_delete("Praha");
+    EXPECT_TRUE(home.refused);
+    EXPECT_EQ(home.text, "Praha nelze smazat! Je nastaven jako domov.");
+    const auto ask = w.check_delete("Brno");
+    EXPECT_FALSE(ask.refused);
+    EXPECT_EQ(ask.text, "Opravdu chceš smazat Brno?");
+    w.delete_place("Brno");
+    EXPECT_EQ(w.names(), (std::vector<std::string>{"Ostrava", "Praha"}));
+    EXPECT_EQ(dir.read("mista.dat"), file_of({kPraha, kOstrava}));
+}
