@@ -15,6 +15,7 @@ constexpr const char* kUsage =
     "Příkazy:\n"
     "  time [--at RRRR-MM-DDTHH:MM[:SS]] [--zone 1..24] [--summer auto|yes|no]\n"
     "       [--lat DD:MM(N|S) --lon DDD:MM(E|W)] [--json]\n"
+    "  positions [--at RRRR-MM-DDTHH:MM[:SS]] [--zone 1..24] [--summer auto|yes|no] [--json]\n"
     "  places list [--json]\n"
     "  places add NÁZEV --lat DD:MM(N|S) --lon DDD:MM(E|W)\n"
     "  places edit NÁZEV [--name NOVÝ] [--lat DD:MM(N|S)] [--lon DDD:MM(E|W)]\n"
@@ -45,7 +46,8 @@ int main(int argc, char** argv) {
         cli::Args args(std::vector<std::string>(all.begin() + static_cast<long>(i), all.end()));
         using Command = int (*)(data::AppState&, cli::Args&);
         Command run = command == "time"     ? cli::run_time_command
-                      : command == "places" ? cli::run_places_command
+                      : command == "places"    ? cli::run_places_command
+                      : command == "positions" ? cli::run_positions_command
                                             : nullptr;
         if (run == nullptr) throw cli::UsageError("neznámý příkaz „" + command + "“");
 

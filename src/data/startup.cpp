@@ -1,5 +1,6 @@
 #include "data/startup.h"
 
+#include "data/asteroid_file.h"
 #include "data/summer_file.h"
 #include "engine/zones.h"
 #include "io/files.h"
@@ -159,6 +160,7 @@ void start_up(AppState& state, const StartupOptions& options) {
                               [](const std::string& b, std::string& why, std::string* fixed) {
                                   return decode_astro_mem(b, why, fixed);
                               });
+    load_asteroid_elements(state.engine, state.program_dir, options.shipped_dir);
     state.current_zone_name = engine::zone_name(state.start.zone_index);
     state.date_dialog_summer = state.start.summer_flag != 0;
 

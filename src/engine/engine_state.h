@@ -1,14 +1,21 @@
 #pragma once
 // The engine's program-wide values and tables. One instance is shared by the windows that
 // share the tables; each routine overwrites its results and callers read them right after.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "engine/asteroid_elements.h"
+#include "engine/body_table.h"
 #include "engine/time.h"
 #include "engine/zones.h"
 
 namespace sidora::engine {
+
+// The Moon's phase text ("+90°0´ (1. čtvrť)") and age text ("7,38 dní") of an elongation.
+std::string moon_phase_text_of(double elongation, bool waxing);
+std::string moon_age_text_of(double elongation, bool waxing);
 
 class Engine {
 public:
@@ -43,6 +50,92 @@ public:
     std::uint8_t rise_mode = 2;
     // -1 = all planets.
     int planet_selection = -1;
+
+    // ---- Positions. Each routine takes the zone-time moment year first and overwrites
+    // its rows; callers read them right after the call.
+    BodyTable body_table;
+    std::array<HelioRecord, 9> helio_table;
+    double last_jd = 0;  // Julian day of the last pass of the last position routine
+
+    // The Sun.
+    std::array<double, 3> sun_xyz{};  // geocentric, AU, fixed frame of 2000
+    double sun_lambda = 0;            // degrees
+    double sun_lambda_rad = 0;        // radians as left by the month rule (may exceed 2π)
+    double sun_beta_rad = 0;
+    std::string sun_distance_text;
+    void compute_sun(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
+                     unsigned second, int zone_offset, int zone_minutes);
+
+    // The Moon, its nodes and the Black Moon; needs sun_lambda of the same moment.
+    double moon_lambda = 0, moon_beta = 0;  // degrees
+    double moon_distance = 0;               // km
+    double moon_distance_ratio = 0;
+    std::string moon_distance_text;
+    double moon_elongation = 0;  // 0..180 degrees
+    std::uint8_t moon_waxing = 0;
+    std::string moon_phase_text, moon_age_text;
+    void compute_moon(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
+                      unsigned second, int zone_offset, int zone_minutes);
+
+    // The planets; each but Venus recomputes the Sun in every pass.
+    double planet_lambda = 0, planet_beta = 0, planet_decl = 0;  // degrees
+    void compute_mercury(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
+                         unsigned second, int zone_offset, int zone_minutes);
+    void compute_venus(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
+                       unsigned second, int zone_offset, int zone_minutes);
+    void compute_mars(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
+                      unsigned second, int zone_offset, int zone_minutes);
+    void compute_jupiter(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
+                         unsigned second, int zone_offset, int zone_minutes);
+    void compute_saturn(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
+                        unsigned second, int zone_offset, int zone_minutes);
+    void compute_uranus(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
+                        unsigned second, int zone_offset, int zone_minutes);
+    void compute_neptune(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
+                         unsigned second, int zone_offset, int zone_minutes);
+    void compute_pluto(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
+                       unsigned second, int zone_offset, int zone_minutes);
+    // Geocentric position of planet 1..7 from its elements; fills planet_lambda/beta/decl,
+    // the row's distance and the heliocentric record.
+    void orbit_from_elements(int planet, double a, double lambda, double k, double h, double q,
+                             double p, double precession, double obliquity);
+
+    // The constant correction that turns a computed longitude into the one shown (not the Moon).
+    void apparent_correction(int body);
+
+    // Calling orders. Main window: Sun, Moon, planets, correction of 1..8, the Sun again and
+    // its correction. Natal chart: the same once, then correction of 0..8. Table workers:
+    // one body and its correction (none for the Moon).
+    void compute_main_window_bodies(const Moment& m, int zone_offset, int zone_minutes);
+    void compute_natal_bodies(const Moment& m, int zone_offset, int zone_minutes);
+    void compute_table_body(int body, const Moment& m, int zone_offset, int zone_minutes);
+
+    // The asteroids 1..5 (Ceres, Pallas, Juno, Vesta, Chiron) from their element sets.
+    std::array<std::vector<AsteroidElements>, 6> asteroid_elements;  // 1..5
+    std::array<std::string, 6> asteroid_load_error;                   // why a set is missing
+    std::string asteroid_quality = "AAAAA";
+    std::array<std::string, 6> asteroid_helio_text, asteroid_geo_text;
+    std::array<double, 6> asteroid_decl_rad{};
+    std::array<double, 2> asteroid_sun_xy{};
+    // Throws std::runtime_error (Czech) when the element set of N is missing.
+    void asteroid_positions(int n, unsigned year, unsigned month, unsigned day, unsigned hour,
+                            unsigned minute, unsigned second, int zone_offset, int zone_minutes);
+
+    // Passes a planet routine may take before giving up on a change of longitude.
+    static constexpr int kMaxPlanetPasses = 1440;
+
+private:
+    struct SunState;
+    SunState sun_state(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
+                       unsigned second, int zone_offset, int zone_minutes) const;
+    template <typename Pass>
+    void run_planet_passes(int body, Pass pass, unsigned year, unsigned month, unsigned day,
+                           unsigned hour, unsigned minute, unsigned second, int zone_offset, int zone_minutes);
+    void pluto_pass(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
+                    unsigned second, int zone_offset, int zone_minutes);
+    void venus_pass(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
+                    unsigned second, int zone_offset, int zone_minutes);
+    double asteroid_longitude(int n, const Moment& m, int zone_offset, int zone_minutes, bool store);
 };
 
 }  // namespace sidora::engine

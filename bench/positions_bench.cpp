@@ -1,0 +1,36 @@
+// One full body table in the main window's order, and the five asteroids.
+#include <benchmark/benchmark.h>
+
+#include "data/asteroid_file.h"
+#include "engine/engine_state.h"
+
+using namespace sidora;
+
+static void BM_MainWindowBodies(benchmark::State& st) {
+    engine::Engine e;
+    unsigned minute = 0;
+    for (auto _ : st) {
+        e.compute_main_window_bodies(engine::Moment{15, 7, 1985, 12, static_cast<std::uint16_t>(minute++ % 60), 0}, 2, 0);
+        benchmark::DoNotOptimize(e.body_table[engine::kPluto].longitude);
+    }
+}
+BENCHMARK(BM_MainWindowBodies)->Unit(benchmark::kMicrosecond);
+
+static void BM_Asteroids(benchmark::State& st) {
+    engine::Engine e;
+    data::load_asteroid_elements(e, SIDORA_SOURCE_DIR "/data", std::nullopt);
+    for (auto _ : st) {
+        for (int n = 1; n <= 5; ++n) e.asteroid_positions(n, 1985, 7, 15, 12, 0, 0, 2, 0);
+        benchmark::DoNotOptimize(e.body_table[20].longitude);
+    }
+}
+BENCHMARK(BM_Asteroids)->Unit(benchmark::kMicrosecond);
+
+static void BM_LoadAsteroidFiles(benchmark::State& st) {
+    engine::Engine e;
+    for (auto _ : st) {
+        data::load_asteroid_elements(e, SIDORA_SOURCE_DIR "/data", std::nullopt);
+        benchmark::DoNotOptimize(e.asteroid_elements[1].size());
+    }
+}
+BENCHMARK(BM_LoadAsteroidFiles)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,66 @@
+#include "cli/moment_options.h"
+
+#include "engine/zones.h"
+
+namespace sidora::cli {
+
+MomentOptions::MomentOptions(const data::AppState& state, bool with_place)
+    : moment(models::local_now()),
+      zone_index(state.start.zone_index),
+      summer(state.start.auto_summer ? models::SummerMode::Auto
+             : state.start.summer_flag ? models::SummerMode::Yes
+                                       : models::SummerMode::No),
+      with_place_(with_place) {}
+
+bool MomentOptions::take(const std::string& opt, Args& args) {
+    if (opt == "--json") {
+        json = true;
+    } else if (opt == "--at") {
+        const std::string v = args.value_of(opt);
+        const auto m = models::parse_moment(v);
+        if (!m) throw UsageError("neplatný okamžik „" + v + "“ (očekáváno RRRR-MM-DDTHH:MM[:SS])");
+        moment = *m;
+    } else if (opt == "--zone") {
+        const std::string v = args.value_of(opt);
+        int z = 0;
+        try {
+            std::size_t used = 0;
+            z = std::stoi(v, &used);
+            if (used != v.size()) z = 0;
+        } catch (const std::exception&) {
+            z = 0;
+        }
+        if (!engine::valid_zone_index(z)) throw UsageError("neplatné časové pásmo „" + v + "“ (1 až 24)");
+        zone_index = z;
+    } else if (opt == "--summer") {
+        const std::string v = args.value_of(opt);
+        if (v == "auto") summer = models::SummerMode::Auto;
+        else if (v == "yes") summer = models::SummerMode::Yes;
+        else if (v == "no") summer = models::SummerMode::No;
+        else throw UsageError("neplatná hodnota --summer „" + v + "“ (auto, yes nebo no)");
+    } else if (with_place_ && opt == "--lat") {
+        const std::string v = args.value_of(opt);
+        lat = models::parse_latitude(v);
+        if (!lat) throw UsageError("neplatná zeměpisná šířka „" + v + "“ (očekáváno DD:MM a N nebo S)");
+    } else if (with_place_ && opt == "--lon") {
+        const std::string v = args.value_of(opt);
+        lon = models::parse_longitude(v);
+        if (!lon) throw UsageError("neplatná zeměpisná délka „" + v + "“ (očekáváno DDD:MM a E nebo W)");
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void MomentOptions::finish() const {
+    if (lat.has_value() != lon.has_value()) throw UsageError("--lat a --lon se zadávají spolu");
+}
+
+int MomentOptions::zone_offset(engine::Engine& engine) const {
+    return engine
+        .zone_offset_of(zone_index, summer == models::SummerMode::Auto, summer == models::SummerMode::Yes,
+                        moment.year, moment.month, moment.day, moment.hour)
+        .hours;
+}
+
+}  // namespace sidora::cli
