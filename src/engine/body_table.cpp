@@ -25,7 +25,7 @@ void Engine::apparent_correction(int body) {
     if (row.longitude < 0) row.longitude += 360;
 }
 
-void Engine::compute_natal_bodies(const Moment& m, int zo, int zm) {
+void Engine::compute_sun_moon_planets(const Moment& m, int zo, int zm) {
     compute_sun(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
     compute_moon(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
     compute_mercury(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
@@ -36,20 +36,15 @@ void Engine::compute_natal_bodies(const Moment& m, int zo, int zm) {
     compute_uranus(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
     compute_neptune(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
     compute_pluto(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
+}
+
+void Engine::compute_natal_bodies(const Moment& m, int zo, int zm) {
+    compute_sun_moon_planets(m, zo, zm);
     for (int b = kSun; b <= kPluto; ++b) apparent_correction(b);
 }
 
 void Engine::compute_main_window_bodies(const Moment& m, int zo, int zm) {
-    compute_sun(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
-    compute_moon(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
-    compute_mercury(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
-    compute_venus(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
-    compute_mars(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
-    compute_jupiter(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
-    compute_saturn(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
-    compute_uranus(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
-    compute_neptune(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
-    compute_pluto(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
+    compute_sun_moon_planets(m, zo, zm);
     for (int b = kMercury; b <= kPluto; ++b) apparent_correction(b);
     // The planets left the Sun of their last pass: the Sun of the moment itself.
     compute_sun(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);

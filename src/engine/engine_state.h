@@ -125,6 +125,7 @@ public:
     static constexpr int kMaxPlanetPasses = 1440;
 
 private:
+    void compute_sun_moon_planets(const Moment& m, int zone_offset, int zone_minutes);
     struct SunState;
     SunState sun_state(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
                        unsigned second, int zone_offset, int zone_minutes) const;

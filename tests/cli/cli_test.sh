@@ -3,19 +3,7 @@
 set -u
 cli="$1"
 src="$2"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-
-check() {  # name, expected, actual
-  if [ "$2" == "$3" ]; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    printf 'FAIL %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
-  fi
-}
+source "$(dirname "$0")/lib.sh"
 
 # A fresh directory gets every file, the shipped rules among them; a second run changes nothing.
 d="$work/fresh"
@@ -71,5 +59,4 @@ check "broken start.mem status" "3" "$?"
 check "broken start.mem message" "1" "$(grep -c 'Běhová chyba 4 (start.mem)' "$work/err")"
 check "broken start.mem kept" "100" "$(stat -c %s "$b/start.mem")"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -2,20 +2,9 @@
 # sidora-cli places: the file effects and messages of the places window and dialog.
 set -u
 cli="$1"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
+source "$(dirname "$0")/lib.sh"
 d="$work/data"
 
-check() {  # name, expected, actual
-  if [ "$2" == "$3" ]; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    printf 'FAIL %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
-  fi
-}
 names() { "$cli" --dir "$d" places list | cut -f1 | tr '\n' ',' | sed 's/,$//'; }
 refused() {  # expected message, status, args...
   local msg="$1"
@@ -89,5 +78,4 @@ check "garbled file message" "1" "$(grep -c 'mista.dat.*není násobkem' "$work/
 "$cli" --dir "$d" places add Nové --lat 1:00N --lon 1:00E 2>/dev/null
 check "garbled file kept" "$size" "$(stat -c %s "$d/mista.dat")"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -2,15 +2,8 @@
 # sidora-cli positions: the body table of a moment as JSON and as text.
 set -u
 cli="$1"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
+source "$(dirname "$0")/lib.sh"
 d="$work/data"
-check() {
-  if [ "$2" == "$3" ]; then passed=$((passed + 1)); else
-    failed=$((failed + 1)); printf 'FAIL %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"; fi
-}
 
 "$cli" --dir "$d" positions --at 2000-01-01T12:00 --zone 1 --summer no --json > "$work/out.json"
 check "status" "0" "$?"
@@ -52,5 +45,4 @@ check "broken element file status" "1" "$?"
 check "broken element file message" "1" "$(grep -c 'ast1.kel je poškozený' "$work/err")"
 check "broken element file kept" "200" "$(stat -c %s "$d/ast1.kel")"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish
