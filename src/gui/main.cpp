@@ -26,8 +26,10 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     QCommandLineOption dir_option("dir", "Adresář s daty.", "ADRESÁŘ");
     QCommandLineOption quit_option("quit-after", "Po zobrazení hlavního okna skončí za MS milisekund.", "MS");
+    QCommandLineOption screenshot_option("screenshot", "Uloží obraz hlavního okna do souboru PNG a skončí.", "SOUBOR");
     parser.addOption(dir_option);
     parser.addOption(quit_option);
+    parser.addOption(screenshot_option);
     parser.process(app);
 
     std::optional<std::string> dir;
@@ -64,5 +66,13 @@ int main(int argc, char** argv) {
     hlavni.show();
 
     if (quit_after) QTimer::singleShot(*quit_after, &app, &QApplication::quit);
+    if (parser.isSet(screenshot_option)) {
+        const QString file = parser.value(screenshot_option);
+        QTimer::singleShot(300, &hlavni, [&hlavni, file] {
+            const bool saved = hlavni.grab().save(file, "PNG");
+            if (!saved) std::cerr << "sidora: obraz nelze uložit do " << file.toStdString() << "\n";
+            QApplication::exit(saved ? 0 : 1);
+        });
+    }
     return QApplication::exec();
 }
