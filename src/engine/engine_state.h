@@ -13,6 +13,21 @@
 
 namespace sidora::engine {
 
+inline constexpr double kNoCusp = 999;  // a cusp its system cannot give here
+
+// 16 systems × (cusps 1..12, ASC, MC, DSC, IC), degrees.
+using HouseTable = std::array<std::array<double, 16>, 16>;
+// Every system for a sidereal time (degrees), latitude (degrees, north positive) and
+// obliquity (radians); the quadrant systems only when `quadrants` and the place allows them.
+// sun, moon and node are the longitudes the equal systems start from.
+HouseTable house_systems(double ramc, double phi, double eps, bool quadrants, double sun, double moon, double node);
+
+// Names of the house systems 0..15.
+const std::string& house_system_name(int index);
+
+// Right ascension of an ecliptic position (radians) by the two candidates arccos and arcsin.
+double right_ascension(double lon, double lat, double decl, double eps);
+
 // The Moon's phase text ("+90°0´ (1. čtvrť)") and age text ("7,38 dní") of an elongation.
 std::string moon_phase_text_of(double elongation, bool waxing);
 std::string moon_age_text_of(double elongation, bool waxing);
@@ -120,6 +135,31 @@ public:
     // Throws std::runtime_error (Czech) when the element set of N is missing.
     void asteroid_positions(int n, unsigned year, unsigned month, unsigned day, unsigned hour,
                             unsigned minute, unsigned second, int zone_offset, int zone_minutes);
+
+    // ---- The Sun's day at a place (zone-time results).
+    std::string sun_rise_text, sun_set_text, day_length_text, sun_culmination_text;
+    double sun_rise_hours = 0, sun_set_hours = 0, day_length_hours = 0;
+    double sun_rise_azimuth = 0, sun_set_azimuth = 0;  // degrees from north, 0 when undefined
+    double sun_culmination_altitude = 0;
+    double sun_ra_deg = 0;  // the Sun's right ascension beside its row
+    // Rising, setting, day length, culmination and azimuths; with `twilight` the dawn and
+    // dusk of the twilight chosen by rise_mode (1 civil, 2 nautical, 3 astronomical).
+    void sun_day(unsigned day, unsigned month, unsigned year, int lat_deg, int lat_min, int lon_deg,
+                 int lon_min, bool north, bool east, bool twilight, int zone_offset, int zone_minutes);
+    // The Sun's culmination from its right ascension and the sidereal time.
+    void sun_transit_time(unsigned day, unsigned month, unsigned year, int zone_offset, int zone_minutes,
+                          double longitude_rad);
+    void sun_culmination_altitude_of(bool north, int lat_min, int lat_deg);
+
+    // ---- Houses: 16 systems × (cusps 1..12, ASC, MC, DSC, IC), degrees; 999 where a
+    // system fails at the place and date.
+    HouseTable house_table{};
+    // All sixteen systems for the moment whose sidereal time was computed last; afterwards
+    // sidereal_degrees holds the MC. Runs sun_day for the date (it overwrites the Sun's day).
+    void compute_houses(unsigned day, unsigned month, unsigned year, int lat_deg, int lat_min, bool north,
+                        int lon_deg, int lon_min, bool east, int zone_offset, int zone_minutes);
+    // House 1..12 of every body row in the system 1..16.
+    void house_of_bodies(int house_system);
 
     // Passes a planet routine may take before giving up on a change of longitude.
     static constexpr int kMaxPlanetPasses = 1440;

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+
+#include "engine/angles.h"
+#include "engine/engine_state.h"
+#include "engine/frames.h"
+
+using namespace sidora::engine;
+
+namespace {
+constexpr double kDeg = kPi / 180;
+
+double minutes_of(const std::string& clock) {
+    const auto colon = clock.find(':');
+    return std::stoi(clock.substr(0, colon)) * 60 + std::stoi(clock.substr(colon + 1));
+}
+}  // namespace
+
+TEST(SunDay, EquatorAtTheEquinox) {
+    Engine e;
+    e.rise_mode = 0;
+    e.sun_day(20, 3, 2000, 0, 0, 0, 0, true, true, false, 0, 0);
+    EXPECT_GT(e.day_length_hours, 12.0);
+    EXPECT_LT(e.day_length_hours, 12.2);
+    EXPECT_NEAR(e.sun_rise_azimuth, 90, 0.5);
+    EXPECT_NEAR(e.sun_set_azimuth, 270, 0.5);
+    // δ + 90° + 0.3° passes 90°, so the altitude is folded back below it.
+    e.sun_culmination_altitude_of(true, 0, 0);
+    EXPECT_NEAR(e.sun_culmination_altitude, 180 - (e.body_table[kSun].declination + 90.3), 1e-9);
+    EXPECT_LT(e.sun_culmination_altitude, 90);
+}
+
+TEST(SunDay, PragueAtMidsummer) {
+    Engine e;
+    e.rise_mode = 0;
+    // 21 June 2000, summer time; the centre of the disc at −0.75° rises at 4:53.2 and sets
+    // at 21:15.0 by the reference ephemeris.
+    e.sun_day(21, 6, 2000, 50, 5, 14, 25, true, true, false, 2, 0);
+    EXPECT_NEAR(e.sun_rise_hours, 4.8873, 1.0 / 60);
+    EXPECT_NEAR(e.sun_set_hours, 21.2505, 1.0 / 60);
+    EXPECT_EQ(e.sun_rise_text, "4:53");
+    EXPECT_EQ(e.sun_set_text, "21:15");
+    EXPECT_EQ(e.day_length_text, "16:21");  // 16.36 h, minutes truncated
+    EXPECT_GT(e.sun_rise_azimuth, 40);
+    EXPECT_LT(e.sun_rise_azimuth, 55);
+}
+
+TEST(SunDay, PolarDayNightAndMissingTwilight) {
+    Engine e;
+    e.rise_mode = 0;
+    e.sun_day(21, 6, 2000, 70, 0, 20, 0, true, true, false, 1, 0);
+    EXPECT_EQ(e.sun_rise_text, "Polární den");
+    EXPECT_EQ(e.sun_set_text, "Polární den");
+    EXPECT_EQ(e.day_length_text, "24 hodin");
+    EXPECT_EQ(e.sun_rise_azimuth, 0);
+    // Culmination from the right ascension: hour and minutes without leading zeros.
+    EXPECT_TRUE(std::regex_match(e.sun_culmination_text, std::regex("[1-9]?[0-9]:[1-5]?[0-9]"))) << e.sun_culmination_text;
+    EXPECT_NEAR(minutes_of(e.sun_culmination_text), 11 * 60 + 41, 3);  // 12:00 − 20° − equation of time
+
+    e.sun_day(21, 12, 2000, 70, 0, 20, 0, true, true, false, 1, 0);
+    EXPECT_EQ(e.sun_rise_text, "Polární noc");
+    EXPECT_EQ(e.day_length_text, "0 hodin");
+
+    e.rise_mode = 3;
+    e.sun_day(21, 6, 2000, 60, 0, 10, 0, true, true, true, 2, 0);
+    EXPECT_EQ(e.sun_rise_text, "Není");
+    EXPECT_EQ(e.sun_set_text, "Není");
+    e.rise_mode = 1;
+    e.sun_day(21, 6, 2000, 50, 5, 14, 25, true, true, true, 2, 0);
+    EXPECT_NE(e.sun_rise_text, "Není");
+    EXPECT_LT(minutes_of(e.sun_rise_text), 4 * 60 + 50);
+}
+
+TEST(SunDay, SouthernAzimuthsMirror) {
+    Engine e;
+    e.rise_mode = 0;
+    // Cape Town at midsummer: the Sun rises at 119.2° from north, which south of the
+    // equator the program writes mirrored, 180° − A.
+    e.sun_day(21, 12, 2000, 33, 55, 18, 25, false, true, false, 2, 0);
+    EXPECT_GT(e.day_length_hours, 14);
+    EXPECT_NEAR(e.sun_rise_azimuth, 180 - 119.2, 1);
+    EXPECT_NEAR(e.sun_set_azimuth, 360 - (180 - 119.2), 1);
+}
+
+TEST(Houses, QuadrantSystemsNeedARisingEclipticAndSun) {
+    const HouseTable polar = house_systems(100, 70, 23.44 * kDeg, true, 10, 20, 30);
+    for (int s = 0; s <= 3; ++s) {
+        for (int i = 0; i < 12; ++i) EXPECT_EQ(polar[s][i], kNoCusp) << s;
+    }
+    for (int s = 4; s < 16; ++s) EXPECT_NE(polar[s][0], kNoCusp) << s;
+
+    // 66° N at midsummer: the place allows them but the Sun does not set.
+    Engine e;
+    e.local_sidereal_time(21, 6, 2000, 12, 0, 0, 25, 0, true, 2, 0);
+    e.compute_sun(2000, 6, 21, 12, 0, 0, 2, 0);
+    e.compute_houses(21, 6, 2000, 66, 0, true, 25, 0, true, 2, 0);
+    EXPECT_EQ(e.day_length_text, "24 hodin");
+    EXPECT_EQ(e.house_table[0][1], kNoCusp);
+    EXPECT_EQ(e.house_table[3][1], kNoCusp);
+    EXPECT_NE(e.house_table[4][1], kNoCusp);
+    EXPECT_EQ(e.sidereal_degrees, e.house_table[0][13]);  // the MC replaces the sidereal time
+    EXPECT_EQ(e.body_table[kAscendant].longitude, e.house_table[0][12]);
+}
+
+TEST(Houses, EquatorPlacidusAndRegiomontanusStepThirtyDegreesOfRightAscension) {
+    const double eps = 23.44 * kDeg;
+    for (double ramc : {10.0, 100.0, 200.0, 300.0}) {
+        const HouseTable h = house_systems(ramc, 0, eps, true, 0, 0, 0);
+        for (int s : {0, 1}) {
+            for (auto [cusp, offset] : {std::pair{10, 30.0}, {11, 60.0}}) {
+                const double lam = h[s][cusp] * kDeg;
+                const double ra = std::atan2(std::sin(lam) * std::cos(eps), std::cos(lam)) / kDeg;
+                EXPECT_NEAR(std::remainder(ra - ramc - offset, 360), 0, 1e-6) << s << " " << ramc;
+            }
+        }
+    }
+}
+
+TEST(Houses, AscendantInEveryQuadrantOfSiderealTime) {
+    // The ascendant rises: it lies 0..180° ahead of the MC, and at the equator RAMC + 90°
+    // of right ascension is on the horizon.
+    const double eps = 23.44 * kDeg;
+    for (double ramc = 5; ramc < 360; ramc += 10) {
+        const HouseTable h = house_systems(ramc, 0, eps, true, 0, 0, 0);
+        const double lam = h[0][12] * kDeg;
+        const double ra = std::atan2(std::sin(lam) * std::cos(eps), std::cos(lam)) / kDeg;
+        EXPECT_NEAR(std::remainder(ra - ramc - 90, 360), 0, 1e-6) << ramc;
+        for (double phi : {-50.0, 30.0, 60.0}) {
+            const HouseTable g = house_systems(ramc, phi, eps, true, 0, 0, 0);
+            const double ahead = std::fmod(g[0][12] - g[0][13] + 360, 360);
+            EXPECT_GT(ahead, 0) << ramc << " " << phi;
+            EXPECT_LT(ahead, 180) << ramc << " " << phi;
+        }
+    }
+}
+
+TEST(Houses, EqualSystems) {
+    const double eps = 23.44 * kDeg;
+    // Find a sidereal time with the ascendant in Taurus (30..60°).
+    double ramc = 0;
+    for (; ramc < 360; ramc += 1) {
+        const double asc = house_systems(ramc, 50, eps, true, 0, 0, 0)[0][12];
+        if (asc > 40 && asc < 50) break;
+    }
+    const HouseTable h = house_systems(ramc, 50, eps, true, 123, 200, 300);
+    const double asc = h[0][12], mc = h[0][13];
+    EXPECT_EQ(h[7][0], 30);
+    EXPECT_EQ(h[7][1], 60);
+    EXPECT_NEAR(h[11][0], asc + 60, 1e-9);
+    EXPECT_NEAR(h[11][10], asc, 1e-9);
+    EXPECT_NEAR(h[4][0], asc, 1e-9);
+    EXPECT_NEAR(std::fmod(h[5][0] + 15, 360), asc, 1e-9);
+    EXPECT_NEAR(h[8][9], mc, 1e-9);
+    EXPECT_EQ(h[12][0], 180);
+    EXPECT_EQ(h[10][3], 90);
+    EXPECT_EQ(h[9][0], 123);
+    EXPECT_EQ(h[13][0], 200);
+    EXPECT_EQ(h[14][3], 123);
+    EXPECT_EQ(h[15][0], 300);
+    EXPECT_NEAR(h[6][3], std::fmod(mc + 180, 360), 1e-9);
+}
+
+TEST(Houses, BodyOnACuspBelongsToTheHouseItOpens) {
+    Engine e;
+    e.house_table = house_systems(123, 50, 23.44 * kDeg, true, 0, 0, 0);
+    e.body_table[kMars].longitude = e.house_table[0][4];  // cusp 5
+    e.body_table[kVenus].longitude = std::fmod(e.house_table[0][4] - 1e-9 + 360, 360);
+    e.house_of_bodies(1);
+    EXPECT_EQ(e.body_table[kMars].dum, 5);
+    EXPECT_EQ(e.body_table[kVenus].dum, 4);
+}
