@@ -35,5 +35,6 @@ private:
 int run_time_command(data::AppState& state, Args& args);
 int run_places_command(data::AppState& state, Args& args);
 int run_positions_command(data::AppState& state, Args& args);
+int run_houses_command(data::AppState& state, Args& args);
 
 }  // namespace sidora::cli

@@ -16,6 +16,7 @@ constexpr const char* kUsage =
     "  time [--at RRRR-MM-DDTHH:MM[:SS]] [--zone 1..24] [--summer auto|yes|no]\n"
     "       [--lat DD:MM(N|S) --lon DDD:MM(E|W)] [--json]\n"
     "  positions [--at RRRR-MM-DDTHH:MM[:SS]] [--zone 1..24] [--summer auto|yes|no] [--json]\n"
+    "  houses [--at …] [--zone N] [--summer …] [--place NÁZEV | --lat … --lon …] [--system 1..16] [--json]\n"
     "  places list [--json]\n"
     "  places add NÁZEV --lat DD:MM(N|S) --lon DDD:MM(E|W)\n"
     "  places edit NÁZEV [--name NOVÝ] [--lat DD:MM(N|S)] [--lon DDD:MM(E|W)]\n"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
         Command run = command == "time"     ? cli::run_time_command
                       : command == "places"    ? cli::run_places_command
                       : command == "positions" ? cli::run_positions_command
+                      : command == "houses"    ? cli::run_houses_command
                                             : nullptr;
         if (run == nullptr) throw cli::UsageError("neznámý příkaz „" + command + "“");
 

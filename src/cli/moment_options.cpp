@@ -1,5 +1,6 @@
 #include "cli/moment_options.h"
 
+#include "data/places_store.h"
 #include "engine/zones.h"
 
 namespace sidora::cli {
@@ -38,6 +39,8 @@ bool MomentOptions::take(const std::string& opt, Args& args) {
         else if (v == "yes") summer = models::SummerMode::Yes;
         else if (v == "no") summer = models::SummerMode::No;
         else throw UsageError("neplatná hodnota --summer „" + v + "“ (auto, yes nebo no)");
+    } else if (with_place_ && opt == "--place") {
+        place = args.value_of(opt);
     } else if (with_place_ && opt == "--lat") {
         const std::string v = args.value_of(opt);
         lat = models::parse_latitude(v);
@@ -54,6 +57,27 @@ bool MomentOptions::take(const std::string& opt, Args& args) {
 
 void MomentOptions::finish() const {
     if (lat.has_value() != lon.has_value()) throw UsageError("--lat a --lon se zadávají spolu");
+    if (place && lat) throw UsageError("--place nebo --lat a --lon, ne obojí");
+}
+
+std::optional<data::TMisto> MomentOptions::place_of(const data::AppState& state, std::string& why) const {
+    if (place) {
+        data::PlacesStore store(state.program_dir / data::kPlacesFile);
+        auto found = store.find_place(*place);
+        if (!found) why = "Místo „" + *place + "“ v seznamu není!";
+        return found;
+    }
+    data::TMisto p = state.current_place;
+    if (lat) {
+        p.name.clear();
+        p.lat_deg = lat->deg;
+        p.lat_min = lat->min;
+        p.north = lat->positive;
+        p.lon_deg = lon->deg;
+        p.lon_min = lon->min;
+        p.east = lon->positive;
+    }
+    return p;
 }
 
 int MomentOptions::zone_offset(engine::Engine& engine) const {

@@ -16,6 +16,7 @@ struct MomentOptions {
     int zone_index;
     models::SummerMode summer;
     std::optional<models::Coordinate> lat, lon;
+    std::optional<std::string> place;  // --place NAME
     bool json = false;
 
     // Takes one option (with its value) if it is one of ours; false otherwise.
@@ -24,6 +25,9 @@ struct MomentOptions {
     void finish() const;
     // The zone offset of the moment by the chosen summer-time mode.
     int zone_offset(engine::Engine& engine) const;
+    // The place: --place from the places file, --lat/--lon, else the current (home) place.
+    // Nothing, with the Czech message in `why`, when the named place is not in the file.
+    std::optional<data::TMisto> place_of(const data::AppState& state, std::string& why) const;
 
 private:
     bool with_place_;

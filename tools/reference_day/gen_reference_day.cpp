@@ -470,7 +470,6 @@ void make_sun(const char* path) {
         }
     }
     close_out(out, path);
-    (void)n_fixed;
 
     std::printf("sun: %zu rows (%zu fixed, %d random) -> %s\n", places.size(), n_fixed, kSunRows, path);
     check(year_r.lo >= 1800 && year_r.hi <= 2100, "random year, min", year_r.lo);
@@ -646,6 +645,18 @@ void make_events(const char* path) {
     check(cycle_breaks(kinds + 4, 4) == 0, "seasons out of order", cycle_breaks(kinds + 4, 4));
     check(cycle_breaks(kinds + 8, 2) == 0, "perihelion/aphelion not alternating", cycle_breaks(kinds + 8, 2));
     check(cycle_breaks(kinds + 10, 2) == 0, "perigee/apogee not alternating", cycle_breaks(kinds + 10, 2));
+    // Each extremum must beat the distance 30 s either side of it.
+    int not_extreme = 0;
+    for (const Event& e : ev) {
+        const bool sun = same(e.kind, "perihelion") || same(e.kind, "aphelion");
+        const bool moon = same(e.kind, "perigee") || same(e.kind, "apogee");
+        if (!sun && !moon) continue;
+        const int ipl = sun ? SE_SUN : SE_MOON;
+        const double sgn = same(e.kind, "perihelion") || same(e.kind, "perigee") ? 1 : -1;
+        const double r = sgn * dist(ipl, e.jd), step = 30 / 86400.0;
+        if (r > sgn * dist(ipl, e.jd - step) || r > sgn * dist(ipl, e.jd + step)) ++not_extreme;
+    }
+    check(not_extreme == 0, "apsides: a distance 30 s away is more extreme", not_extreme);
     MinMax peri_day;
     for (const Event& e : ev) {
         if (!same(e.kind, "perihelion")) continue;
@@ -661,7 +672,7 @@ void make_events(const char* path) {
     // instants are TT ones, so they should come out later by delta T.
     // Published seasons count longitude from the true equinox, so for them
     // the comparison redoes the root with nutation; the table keeps the
-    // mean-equinox instant, earlier by -dpsi / (Sun's speed).
+    // mean-equinox instant, which differs by dpsi / (Sun's speed).
     const double dt2000 = 63.8;
     struct Known {
         const char* kind;
