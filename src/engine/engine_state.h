@@ -28,6 +28,10 @@ const std::string& house_system_name(int index);
 // Right ascension of an ecliptic position (radians) by the two candidates arccos and arcsin.
 double right_ascension(double lon, double lat, double decl, double eps);
 
+// The sixty period starts of a day from sunrise S and sunset (hours), each rounded to a
+// minute from the previous one, brought into 0..24 at the end.
+std::array<double, 60> tattva_starts(double sunrise, double sunset, int system);
+
 // The Moon's phase text ("+90°0´ (1. čtvrť)") and age text ("7,38 dní") of an elongation.
 std::string moon_phase_text_of(double elongation, bool waxing);
 std::string moon_age_text_of(double elongation, bool waxing);
@@ -160,6 +164,18 @@ public:
                         int lon_deg, int lon_min, bool east, int zone_offset, int zone_minutes);
     // House 1..12 of every body row in the system 1..16.
     void house_of_bodies(int house_system);
+
+    // ---- Tattva periods: sixty start times (zone-time hours) from the geometric sunrise.
+    std::array<double, 60> tattva_times{};
+    std::array<std::string, 60> tattva_texts;  // period k in column k/5 + 1, row k%5 + 1
+    int current_tattva_index = -2;
+    bool tattva_unavailable = false;  // no sunrise: "Tattvy nelze spočítat!"
+    // For the date of `moment` at the place; system 0 "Od východu", 1 "Od východu k západu".
+    // Keeps rise_mode as it was. False (times unchanged) when the Sun does not rise.
+    bool tattva_table(const Moment& moment, int lat_deg, int lat_min, bool north, int lon_deg, int lon_min,
+                      bool east, int zone_offset, int zone_minutes, int system);
+    // The period in which the moment's hour and minute lie.
+    void current_tattva(const Moment& moment);
 
     // Passes a planet routine may take before giving up on a change of longitude.
     static constexpr int kMaxPlanetPasses = 1440;

@@ -171,3 +171,53 @@ TEST(Houses, BodyOnACuspBelongsToTheHouseItOpens) {
     EXPECT_EQ(e.body_table[kMars].dum, 5);
     EXPECT_EQ(e.body_table[kVenus].dum, 4);
 }
+
+TEST(Tattvas, PeriodsFromSunrise) {
+    const auto t = tattva_starts(6.0, 18.0, 0);
+    const double first[] = {6.0, 6.4, 6.8, 7.2, 7.6, 8.0};
+    for (std::size_t k = 0; k < 6; ++k) EXPECT_NEAR(t[k], first[k], 1e-9) << k;
+    EXPECT_NEAR(t[59], 5.6, 1e-9);
+    Engine e;
+    e.tattva_times = t;
+    e.current_tattva(Moment{1, 1, 2000, 5, 50, 0});
+    EXPECT_EQ(e.current_tattva_index, 59);
+    e.current_tattva(Moment{1, 1, 2000, 6, 0, 0});
+    EXPECT_EQ(e.current_tattva_index, 0);
+
+    // Sunrise 6:10: period 44 runs over midnight.
+    e.tattva_times = tattva_starts(6.0 + 10.0 / 60, 18.0, 0);
+    EXPECT_EQ(hours_to_hhmm(e.tattva_times[44]), "23:46");
+    EXPECT_EQ(hours_to_hhmm(e.tattva_times[45]), "0:10");
+    for (auto [h, m] : {std::pair{23, 50}, {0, 5}}) {
+        e.current_tattva(Moment{1, 1, 2000, static_cast<std::uint16_t>(h), static_cast<std::uint16_t>(m), 0});
+        EXPECT_EQ(e.current_tattva_index, 44);
+    }
+}
+
+TEST(Tattvas, DayAndNightSystem) {
+    const auto even = tattva_starts(6.0, 18.0, 1);
+    for (std::size_t k = 0; k < 60; ++k) EXPECT_NEAR(even[k], std::fmod(6.0 + 0.4 * static_cast<double>(k), 24.0), 1e-9) << k;
+    const auto summer = tattva_starts(4.0, 20.0, 1);
+    EXPECT_NEAR(summer[1] - summer[0], 32.0 / 60, 1e-9);
+    EXPECT_NEAR(summer[30], 20.0, 1e-9);
+    EXPECT_NEAR(summer[31] - summer[30], 16.0 / 60, 1e-9);
+}
+
+TEST(Tattvas, SunriseRoundedAndPolarDays) {
+    Engine e;
+    e.rise_mode = 2;
+    // Prague: a real day gives sixty texts and rise_mode comes back as it was.
+    ASSERT_TRUE(e.tattva_table(Moment{21, 3, 2000, 12, 0, 0}, 50, 5, true, 14, 25, true, 1, 0, 0));
+    EXPECT_EQ(e.rise_mode, 2);
+    EXPECT_EQ(e.tattva_texts[0], hours_to_hhmm(e.sun_rise_hours));
+    EXPECT_NEAR(e.sun_rise_hours * 100, std::round(e.sun_rise_hours * 100), 1e-6);
+    // A sunrise of 6.127 h starts the table at 6.13 h, shown as 6:08.
+    EXPECT_EQ(hours_to_hhmm(tattva_starts(6.13, 18, 0)[0]), "6:08");
+
+    const auto kept = e.tattva_times;
+    EXPECT_FALSE(e.tattva_table(Moment{21, 6, 2000, 12, 0, 0}, 78, 0, true, 15, 0, true, 1, 0, 0));
+    EXPECT_TRUE(e.tattva_unavailable);
+    EXPECT_EQ(e.tattva_times, kept);
+    ASSERT_TRUE(e.tattva_table(Moment{21, 3, 2000, 12, 0, 0}, 50, 5, true, 14, 25, true, 1, 0, 0));
+    EXPECT_FALSE(e.tattva_unavailable);
+}
