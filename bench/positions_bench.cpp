@@ -34,3 +34,25 @@ static void BM_LoadAsteroidFiles(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_LoadAsteroidFiles)->Unit(benchmark::kMicrosecond);
+
+static void BM_Houses(benchmark::State& st) {
+    engine::Engine e;
+    e.compute_main_window_bodies(engine::Moment{15, 7, 1985, 12, 0, 0}, 2, 0);
+    for (auto _ : st) {
+        e.local_sidereal_time(15, 7, 1985, 12, 0, 0, 14, 25, true, 2, 0);
+        e.compute_houses(15, 7, 1985, 50, 5, true, 14, 25, true, 2, 0);
+        e.house_of_bodies(1);
+        benchmark::DoNotOptimize(e.house_table[0][1]);
+    }
+}
+BENCHMARK(BM_Houses)->Unit(benchmark::kMicrosecond);
+
+static void BM_SunDayAndTattvas(benchmark::State& st) {
+    engine::Engine e;
+    for (auto _ : st) {
+        e.sun_day(15, 7, 1985, 50, 5, 14, 25, true, true, false, 2, 0);
+        e.tattva_table(engine::Moment{15, 7, 1985, 12, 0, 0}, 50, 5, true, 14, 25, true, 2, 0, 0);
+        benchmark::DoNotOptimize(e.tattva_times[59]);
+    }
+}
+BENCHMARK(BM_SunDayAndTattvas)->Unit(benchmark::kMicrosecond);

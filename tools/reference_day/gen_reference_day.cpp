@@ -24,6 +24,7 @@ constexpr uint64_t kSeedSun = 50083314;
 constexpr int kHouseRows = 400;
 constexpr int kSunRows = 300;
 constexpr int32_t kFlags = SEFLG_SWIEPH | SEFLG_NONUT;
+constexpr double kAuKm = 149597870.7;
 
 // Knuth's MMIX LCG, as in tools/reference; top 53 bits give [0, 1).
 struct Lcg {
@@ -531,8 +532,63 @@ double bisect(F f, double a, double b) {
     return (a + b) / 2;
 }
 
-// Distance change over +-h: central difference, whose root is the extremum.
-constexpr double kH = 0.005;
+// The ephemeris files carry steps of up to a few 1e-9 AU where their
+// pieces join. Near perihelion the Earth's distance changes by less than
+// that in ten minutes, so the raw minimum can sit on a step. Instead the
+// extremum is the stationary point of a least-squares quartic through
+// samples over +-half days, fitted twice, the second time re-centred.
+constexpr double kHalfSun = 1.0, kHalfMoon = 0.5;
+constexpr int kSamples = 40;  // each side
+
+// Stationary point of the quartic fitted to r(t0 + half x), x in [-1, 1],
+// nearest 0; rms of the fit residuals in *rms (AU).
+double fitted_extremum(int ipl, double t0, double half, double* rms) {
+    double a[5][6] = {}, xs[2 * kSamples + 1], rs[2 * kSamples + 1];
+    for (int i = -kSamples; i <= kSamples; ++i) {
+        const double x = static_cast<double>(i) / kSamples;
+        xs[i + kSamples] = x;
+        rs[i + kSamples] = dist(ipl, t0 + half * x);
+    }
+    const double r0 = rs[kSamples];
+    for (int i = 0; i <= 2 * kSamples; ++i) {
+        double p[5] = {1, xs[i], xs[i] * xs[i], xs[i] * xs[i] * xs[i], xs[i] * xs[i] * xs[i] * xs[i]};
+        for (int j = 0; j < 5; ++j) {
+            for (int k = 0; k < 5; ++k) a[j][k] += p[j] * p[k];
+            a[j][5] += p[j] * (rs[i] - r0);
+        }
+    }
+    // Gauss-Jordan; the system is small and well conditioned on [-1, 1].
+    for (int j = 0; j < 5; ++j) {
+        for (int k = 0; k < 5; ++k) {
+            if (k == j) continue;
+            const double f = a[k][j] / a[j][j];
+            for (int l = j; l < 6; ++l) a[k][l] -= f * a[j][l];
+        }
+    }
+    double c[5];
+    for (int j = 0; j < 5; ++j) c[j] = a[j][5] / a[j][j];
+    double ss = 0;
+    for (int i = 0; i <= 2 * kSamples; ++i) {
+        const double x = xs[i];
+        const double e = rs[i] - r0 - (c[0] + x * (c[1] + x * (c[2] + x * (c[3] + x * c[4]))));
+        ss += e * e;
+    }
+    *rms = std::sqrt(ss / (2 * kSamples + 1));
+    double x = 0;
+    for (int it = 0; it < 50; ++it) {
+        const double d1 = c[1] + x * (2 * c[2] + x * (3 * c[3] + x * 4 * c[4]));
+        const double d2 = 2 * c[2] + x * (6 * c[3] + x * 12 * c[4]);
+        const double step = d1 / d2;
+        x -= step;
+        if (std::fabs(step) * half < 1e-9) break;
+    }
+    if (std::fabs(x) > 0.5) die("extremum", "fit's stationary point far from the centre");
+    return t0 + half * x;
+}
+
+double apsis(int ipl, double t0, double half, double* rms) {
+    return fitted_extremum(ipl, fitted_extremum(ipl, t0, half, rms), half, rms);
+}
 
 void make_events(const char* path) {
     const double jd_start = swe_julday(1800, 1, 1, 0, SE_GREG_CAL);
@@ -576,9 +632,12 @@ void make_events(const char* path) {
                 if (!is_min && !is_max) continue;
                 const double sgn = is_min ? 1 : -1;
                 const int ipl = bd.ipl;
-                auto g = [ipl, sgn](double x) { return sgn * (dist(ipl, x + kH) - dist(ipl, x - kH)); };
-                if (!(g(mid - 1) < 0 && g(mid + 1) >= 0)) die("extremum", "not bracketed");
-                ev.push_back({bisect(g, mid - 1, mid + 1), is_min ? bd.lo : bd.hi});
+                // A step hour by hour finds the day's extremum to an hour.
+                double best = mid;
+                for (int h = -24; h <= 24; ++h)
+                    if (sgn * dist(ipl, mid + h / 24.0) < sgn * dist(ipl, best)) best = mid + h / 24.0;
+                double rms;
+                ev.push_back({apsis(ipl, best, ipl == SE_SUN ? kHalfSun : kHalfMoon, &rms), is_min ? bd.lo : bd.hi});
             }
         }
         prev_ph = ph, prev_sun = sl;
@@ -645,18 +704,32 @@ void make_events(const char* path) {
     check(cycle_breaks(kinds + 4, 4) == 0, "seasons out of order", cycle_breaks(kinds + 4, 4));
     check(cycle_breaks(kinds + 8, 2) == 0, "perihelion/aphelion not alternating", cycle_breaks(kinds + 8, 2));
     check(cycle_breaks(kinds + 10, 2) == 0, "perigee/apogee not alternating", cycle_breaks(kinds + 10, 2));
-    // Each extremum must beat the distance 30 s either side of it.
-    int not_extreme = 0;
+    // Apsides: each must beat the distance a little way either side (2 h
+    // for the Earth, 5 min for the Moon, well above the steps); refitting
+    // over half the window shows how well the instant is defined.
+    int not_extreme[2] = {};
+    double rms_max[2] = {}, refit[2] = {};
     for (const Event& e : ev) {
         const bool sun = same(e.kind, "perihelion") || same(e.kind, "aphelion");
         const bool moon = same(e.kind, "perigee") || same(e.kind, "apogee");
         if (!sun && !moon) continue;
-        const int ipl = sun ? SE_SUN : SE_MOON;
+        const int ipl = sun ? SE_SUN : SE_MOON, b = sun ? 0 : 1;
         const double sgn = same(e.kind, "perihelion") || same(e.kind, "perigee") ? 1 : -1;
-        const double r = sgn * dist(ipl, e.jd), step = 30 / 86400.0;
-        if (r > sgn * dist(ipl, e.jd - step) || r > sgn * dist(ipl, e.jd + step)) ++not_extreme;
+        const double r = sgn * dist(ipl, e.jd), step = sun ? 2 / 24.0 : 5 / 1440.0;
+        if (r > sgn * dist(ipl, e.jd - step) || r > sgn * dist(ipl, e.jd + step)) ++not_extreme[b];
+        double rms;
+        const double half = sun ? kHalfSun : kHalfMoon;
+        const double t_half = apsis(ipl, e.jd, half / 2, &rms);
+        refit[b] = std::fmax(refit[b], std::fabs(t_half - e.jd) * 86400);
+        fitted_extremum(ipl, e.jd, half, &rms);
+        rms_max[b] = std::fmax(rms_max[b], rms * kAuKm * 1000);
     }
-    check(not_extreme == 0, "apsides: a distance 30 s away is more extreme", not_extreme);
+    check(not_extreme[0] == 0, "perihelion/aphelion: 2 h away is more extreme", not_extreme[0]);
+    check(not_extreme[1] == 0, "perigee/apogee: 5 min away is more extreme", not_extreme[1]);
+    check(rms_max[0] < 1000, "Earth-Sun distance: quartic fit rms, max [m]", rms_max[0]);
+    check(rms_max[1] < 1000, "Earth-Moon distance: quartic fit rms, max [m]", rms_max[1]);
+    check(refit[0] < 600, "perihelion/aphelion: refit on half window, max change [s]", refit[0]);
+    check(refit[1] < 10, "perigee/apogee: refit on half window, max change [s]", refit[1]);
     MinMax peri_day;
     for (const Event& e : ev) {
         if (!same(e.kind, "perihelion")) continue;
