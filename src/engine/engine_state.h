@@ -155,6 +155,34 @@ public:
                           double longitude_rad);
     void sun_culmination_altitude_of(bool north, int lat_min, int lat_deg);
 
+    // ---- The Moon's and the planets' day, and where every body stands now.
+    std::string moon_rise_text, moon_set_text, moon_transit_text;
+    struct PlanetRiseSet {
+        std::string rise = "-";
+        std::uint8_t rise_previous_day = 0;
+        std::string set;
+        std::uint8_t set_next_day = 0;
+        std::string transit;
+        double transit_hours = 0;
+        double ra = 0;  // radians, at 12:00 of the date
+    };
+    std::array<PlanetRiseSet, 9> planet_rise_set{};  // 1..8 Mercury..Pluto
+    struct HorizonPosition {
+        double altitude = 0, azimuth = 0;  // degrees
+    };
+    std::array<HorizonPosition, 10> horizon_table{};  // Moon, Sun, Mercury..Pluto
+    double moon_ra_deg = 0;
+    // Moonrise, moonset and the transit between them (horizon at 0°, no parallax).
+    void moon_rise_set(unsigned day, unsigned month, unsigned year, int lat_deg, int lat_min, int lon_deg,
+                       int lon_min, bool north, bool east, int zone_offset, int zone_minutes);
+    // Transit, rise and set of the planets (or of planet_selection alone) from their positions at noon.
+    void planet_rise_set_of(unsigned day, unsigned month, unsigned year, int lon_deg, int lon_min, int lat_deg,
+                            int lat_min, bool east, bool north, int zone_offset, int zone_minutes);
+    // Altitude and azimuth of the Moon, Sun and planets for the body table of the moment
+    // and the sidereal time computed last.
+    void horizon_positions(unsigned day, unsigned month, unsigned year, int lat_deg, int lat_min, bool north,
+                           int zone_offset, int zone_minutes);
+
     // ---- Houses: 16 systems × (cusps 1..12, ASC, MC, DSC, IC), degrees; 999 where a
     // system fails at the place and date.
     HouseTable house_table{};

@@ -12,6 +12,11 @@ using namespace sidora::engine;
 namespace {
 constexpr double kDeg = kPi / 180;
 
+double hours_of_day(const std::string& clock) {
+    const auto colon = clock.find(':');
+    return std::stoi(clock.substr(0, colon)) + std::stoi(clock.substr(colon + 1)) / 60.0;
+}
+
 double minutes_of(const std::string& clock) {
     const auto colon = clock.find(':');
     return std::stoi(clock.substr(0, colon)) * 60 + std::stoi(clock.substr(colon + 1));
@@ -220,4 +225,49 @@ TEST(Tattvas, SunriseRoundedAndPolarDays) {
     EXPECT_EQ(e.tattva_times, kept);
     ASSERT_TRUE(e.tattva_table(Moment{21, 3, 2000, 12, 0, 0}, 50, 5, true, 14, 25, true, 1, 0, 0));
     EXPECT_FALSE(e.tattva_unavailable);
+}
+
+TEST(RiseSet, SunOnTheMeridianAndTheHorizon) {
+    Engine e;
+    // Prague at the true noon of midsummer 2000 (13:04 summer time).
+    const Moment m{21, 6, 2000, 13, 4, 0};
+    e.local_sidereal_time(m.day, m.month, m.year, m.hour, m.minute, m.second, 14, 25, true, 2, 0);
+    e.compute_main_window_bodies(m, 2, 0);
+    e.horizon_positions(21, 6, 2000, 50, 5, true, 2, 0);
+    EXPECT_NEAR(e.horizon_table[1].altitude, 90 - (50 + 5.0 / 60) + 23.44, 0.2);
+    EXPECT_NEAR(e.horizon_table[1].azimuth, 180, 1);
+    for (const auto& p : e.horizon_table) {
+        EXPECT_GE(p.azimuth, 0);
+        EXPECT_LT(p.azimuth, 360);
+        EXPECT_LE(std::fabs(p.altitude), 90);
+    }
+}
+
+TEST(RiseSet, MoonWithoutRiseAndPlanetsAfterMidnight) {
+    Engine e;
+    for (unsigned day = 1; day <= 31; ++day) {
+        e.moon_rise_set(day, 1, 2000, 50, 5, 14, 25, true, true, 1, 0);
+        EXPECT_TRUE(std::regex_match(e.moon_rise_text, std::regex("[0-9]{1,2}:[0-5][0-9]"))) << e.moon_rise_text;
+        EXPECT_TRUE(std::regex_match(e.moon_transit_text, std::regex("[0-9]{1,2}:[0-5][0-9]"))) << e.moon_transit_text;
+    }
+
+    // Far north the Moon stays up or down all day: no rise, no set, no transit.
+    bool circumpolar = false;
+    for (unsigned day = 1; day <= 28 && !circumpolar; ++day) {
+        e.moon_rise_set(day, 3, 2006, 80, 0, 15, 0, true, true, 1, 0);
+        circumpolar = e.moon_rise_text == "Není" && e.moon_set_text == "Není";
+    }
+    EXPECT_TRUE(circumpolar);
+    EXPECT_EQ(e.moon_transit_text, "------");
+
+    // Jupiter in the evening sky of January 2000 set after midnight in Prague.
+    e.planet_rise_set_of(1, 1, 2000, 14, 25, 50, 5, true, true, 1, 0);
+    const auto& jup = e.planet_rise_set[kJupiter];
+    EXPECT_EQ(jup.set_next_day, 1);
+    EXPECT_LT(hours_of_day(jup.set), hours_of_day(jup.transit));
+    EXPECT_EQ(e.planet_rise_set[kMercury].rise.find(':') != std::string::npos, true);
+    e.planet_selection = kMars;
+    e.planet_rise_set_of(1, 1, 2000, 14, 25, 50, 5, true, true, 1, 0);
+    EXPECT_EQ(e.planet_rise_set[kJupiter].rise, "-");
+    EXPECT_NE(e.planet_rise_set[kMars].rise, "-");
 }

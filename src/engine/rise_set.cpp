@@ -1,0 +1,201 @@
+// The Moon's and the planets' rising, transit and setting, and the horizon coordinates.
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+#include "engine/angles.h"
+#include "engine/engine_state.h"
+#include "engine/frames.h"
+
+namespace sidora::engine {
+namespace {
+
+constexpr double kDeg = kPi / 180.0;
+
+// Greenwich sidereal time of a Julian day in seconds, brought into −86400..86400.
+double theta0_seconds(double jd) { return std::fmod(greenwich_sidereal_time(julian_centuries(jd)), 86400.0); }
+
+// Clock text of hours; seconds over 30 round the minute up and an hour of 24 shows as 0.
+std::string clock_with_seconds(double hours) {
+    auto h = static_cast<long>(hours);
+    const double rest = (hours - static_cast<double>(h)) * 60;
+    auto m = static_cast<long>(rest);
+    if (static_cast<long>((rest - static_cast<double>(m)) * 60) > 30) ++m;
+    if (m > 59) {
+        ++h;
+        m = 0;
+    }
+    if (h >= 24) h = 0;
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%ld:%02ld", h, m);
+    return buf;
+}
+
+std::string clock_truncated(double hours) {
+    const auto h = static_cast<long>(hours);
+    const auto m = static_cast<long>((hours - static_cast<double>(h)) * 60);
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%ld:%02ld", h, m);
+    return buf;
+}
+
+double hours_of_clock(const std::string& text) {
+    const auto colon = text.find(':');
+    return std::stoi(text.substr(0, colon)) + std::stoi(text.substr(colon + 1)) / 60.0;
+}
+
+// Right ascension from the two candidates, with the substitutes a caller names for ratios
+// that fall outside −1..1.
+double ra_from_candidates(double lon, double lat, double dec, double eps, double acos_above, double acos_below,
+                          double asin_above, double asin_below) {
+    const double cd = std::cos(dec);
+    const double rc = cd == 0 ? 2 : std::cos(lat) * std::cos(lon) / cd;
+    const double rs = cd == 0 ? 2 : (std::cos(eps) * std::sin(lon) * std::cos(lat) - std::sin(eps) * std::sin(lat)) / cd;
+    const double A = rc > 1 ? acos_above : rc < -1 ? acos_below : std::acos(rc);
+    const double S = rs > 1 ? asin_above : rs < -1 ? asin_below : std::asin(rs);
+    if (A == 0 || S == 0) return 0;
+    return S > 0 ? A : kTwoPi - A;
+}
+
+double place_angle(int deg, int min, bool positive) {
+    const double v = (deg + min / 60.0) * kDeg;
+    return positive ? v : -v;
+}
+
+}  // namespace
+
+void Engine::moon_rise_set(unsigned day, unsigned month, unsigned year, int lat_deg, int lat_min, int lon_deg,
+                           int lon_min, bool north, bool east, int zone_offset, int zone_minutes) {
+    const double phi = place_angle(lat_deg, lat_min, north);
+    const double lon = place_angle(lon_deg, lon_min, east);
+    const double zone = zone_offset * kPi / 12;
+
+    // One step: the Moon at t; nothing when it neither rises nor sets that day.
+    auto event = [&](int hour, int minute, bool rising) -> std::optional<double> {
+        const auto h = static_cast<unsigned>(hour), mi = static_cast<unsigned>(minute);
+        compute_moon(year, month, day, h, mi, 0, zone_offset, zone_minutes);
+        const double eps = mean_obliquity(day, month, year, h, mi, 0, zone_offset, zone_minutes);
+        const double lm = moon_lambda * kDeg, bm = moon_beta * kDeg;
+        const double dec = safe_asin(std::sin(bm) * std::cos(eps) + std::cos(bm) * std::sin(eps) * std::sin(lm));
+        const double alpha = ra_from_candidates(lm, bm, dec, eps, 0, 0, kPi / 2, kPi / 2);
+        const double x = (std::sin(0.0) - std::sin(phi) * std::sin(dec)) / (std::cos(phi) * std::cos(dec));
+        if (std::fabs(x) > 1) return std::nullopt;
+        const double H = std::acos(x);
+        double theta = theta0_seconds(julian_day(day, month, year, h, mi, 0, zone_offset, zone_minutes)) * kPi / 43200;
+        while (theta < 0) theta += kTwoPi;
+        double D = (rising ? alpha - H : alpha + H) - theta - lon + zone;
+        while (D < 0) D += kTwoPi;
+        if (!rising) D = normalize_rad(D);
+        return D * 12 / kPi;
+    };
+    auto iterate = [&](int hour, int times, bool rising) -> std::optional<double> {
+        int minute = 0;
+        std::optional<double> hours;
+        for (int i = 0; i < times; ++i) {
+            hours = event(hour, minute, rising);
+            if (!hours) return std::nullopt;
+            int hh = static_cast<int>(*hours);
+            minute = static_cast<int>((*hours - hh) * 60);
+            if (hh > 23) hh -= 24;
+            if (hh < 0) hh += 24;
+            hour = hh;
+        }
+        return hours;
+    };
+    const auto rise = iterate(12, 3, true);
+    const auto set = iterate((12 + zone_offset + 24) % 24, 6, false);
+    moon_rise_text = rise ? clock_with_seconds(std::fmod(*rise, 24.0)) : "Není";
+    moon_set_text = set ? clock_with_seconds(*set) : "Není";
+    if (!rise || !set) {
+        moon_transit_text = "------";
+        return;
+    }
+    const double r = hours_of_clock(moon_rise_text), s = hours_of_clock(moon_set_text);
+    double transit = (r + s) / 2;
+    if (r > s) transit += 12;
+    if (transit >= 24) transit -= 24;
+    moon_transit_text = clock_with_seconds(transit);
+}
+
+void Engine::planet_rise_set_of(unsigned day, unsigned month, unsigned year, int lon_deg, int lon_min, int lat_deg,
+                                int lat_min, bool east, bool north, int zone_offset, int zone_minutes) {
+    for (auto& rec : planet_rise_set) rec.rise = "-";
+    const double phi = place_angle(lat_deg, lat_min, north);
+    const double eps0 = mean_obliquity(day, month, year, 0, 0, 0, zone_offset, zone_minutes);
+    const double jd_noon = julian_day(day, month, year, 12, 0, 0, zone_offset, zone_minutes);
+    const double T = julian_centuries(jd_noon);
+    const double theta0 = theta0_seconds(jd_noon);
+    const double lon_seconds = (lon_deg + lon_min / 60.0) * 240.0 * (east ? 1 : -1);
+    for (int k = kMercury; k <= kPluto; ++k) {
+        if (planet_selection != -1 && planet_selection != k) continue;
+        compute_table_body(k, Moment{static_cast<std::uint16_t>(day), static_cast<std::uint16_t>(month),
+                                     static_cast<std::uint16_t>(year), 12, 0, 0},
+                           zone_offset, zone_minutes);
+        const TBodyRow& row = body_table[k];
+        const double dec = row.declination * kDeg;
+        PlanetRiseSet& rec = planet_rise_set[static_cast<std::size_t>(k)];
+        rec.ra = ra_from_candidates(row.longitude * kDeg, row.latitude * kDeg, dec, eps0, 0, kPi / 2, kPi / 2, 3 * kPi / 2);
+        double t = (rec.ra * 43200 / kPi - theta0 - lon_seconds) / sidereal_rate(T) / 3600;
+        t = std::fmod(t, 24.0);
+        if (t < 0) t += 24;
+        int hour = static_cast<int>(t);
+        const int minute = static_cast<int>((t - hour) * 60);
+        hour = ((hour + zone_offset) % 24 + 24) % 24;
+        rec.transit_hours = hour + minute / 60.0;
+        rec.transit = clock_truncated(rec.transit_hours);
+
+        const double tt = std::tan(phi) * std::tan(dec);
+        if (std::fabs(tt) >= 1) {
+            rec.rise = rec.set = "Není";
+            rec.rise_previous_day = rec.set_next_day = 0;
+            continue;
+        }
+        const double H = std::acos(-tt) * 12 / kPi;
+        double rise = rec.transit_hours - H;
+        rec.rise_previous_day = 0;
+        if (rise > 23) rise -= 24;
+        if (rise < 0) {
+            rise += 24;
+            rec.rise_previous_day = 1;
+        }
+        double set = rec.transit_hours + H;
+        rec.set_next_day = 0;
+        if (set >= 24) {
+            set -= 24;
+            rec.set_next_day = 1;
+        }
+        rec.rise = clock_truncated(rise);
+        rec.set = clock_truncated(set);
+    }
+}
+
+void Engine::horizon_positions(unsigned day, unsigned month, unsigned year, int lat_deg, int lat_min, bool north,
+                               int zone_offset, int zone_minutes) {
+    const double phi = place_angle(lat_deg, lat_min, north);
+    const double eps0 = mean_obliquity(day, month, year, 0, 0, 0, zone_offset, zone_minutes);
+    const double lst = sidereal_degrees * kDeg;
+    for (int b = kMoon; b <= kPluto; ++b) {
+        const TBodyRow& row = body_table[b];
+        const double dec = row.declination * kDeg;
+        const double alpha = right_ascension(row.longitude * kDeg, row.latitude * kDeg, dec, eps0);
+        if (b == kSun) sun_ra_deg = alpha / kDeg;
+        if (b == kMoon) moon_ra_deg = alpha / kDeg;
+        const double H = lst - alpha;
+        const double alt = safe_asin(std::sin(phi) * std::sin(dec) + std::cos(phi) * std::cos(dec) * std::cos(H));
+        const double ca = std::cos(alt);
+        const double rs = ca == 0 ? 2 : std::sin(H) * std::cos(dec) / ca;
+        const double rc = ca == 0 ? 2 : (std::sin(phi) * std::cos(dec) * std::cos(H) - std::cos(phi) * std::sin(dec)) / ca;
+        const double s = std::fabs(rs) <= 1 ? std::asin(rs) : 0;
+        const double c = std::fabs(rc) <= 1 ? std::acos(rc) : 0;
+        double A = (s == 0 || c == 0) ? 0 : s > 0 ? c : kTwoPi - c;
+        A = normalize_rad(A) / kDeg + 180;
+        if (A >= 360) A -= 360;
+        if (phi < 0) {
+            A = 180 - A;
+            if (A < 0) A += 360;
+        }
+        horizon_table[static_cast<std::size_t>(b + 1)] = {alt / kDeg, A};
+    }
+}
+
+}  // namespace sidora::engine
