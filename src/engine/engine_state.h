@@ -183,6 +183,26 @@ public:
     void horizon_positions(unsigned day, unsigned month, unsigned year, int lat_deg, int lat_min, bool north,
                            int zone_offset, int zone_minutes);
 
+    // ---- Lunar phases, seasons and apsides: minute-exact instants in zone time.
+    struct Instant {
+        int day = 0, month = 0, year = 0, hour = 0, minute = 0;
+        friend bool operator==(const Instant&, const Instant&) = default;
+    };
+    struct LunarPhase {
+        bool valid = false;
+        Instant at;
+        int type = 0;  // 1 new moon, 2 first quarter, 3 last quarter, 4 full moon
+    };
+    std::array<LunarPhase, 4> lunar_phases{};
+    std::array<Instant, 4> season_instants{};  // spring, summer, autumn, winter
+    Instant perihelion_instant, aphelion_instant, perigee_instant, apogee_instant;
+    void next_lunar_phases(unsigned day, unsigned month, unsigned year, int zone_offset, int zone_minutes);
+    void find_seasons(unsigned year, int zone_offset, int zone_minutes);
+    void find_perihelion(unsigned year, int zone_offset, int zone_minutes);
+    void find_aphelion(unsigned year, int zone_offset, int zone_minutes);
+    void find_perigee(unsigned day, unsigned month, unsigned year, int zone_offset, int zone_minutes);
+    void find_apogee(unsigned day, unsigned month, unsigned year, int zone_offset, int zone_minutes);
+
     // ---- Houses: 16 systems × (cusps 1..12, ASC, MC, DSC, IC), degrees; 999 where a
     // system fails at the place and date.
     HouseTable house_table{};
@@ -221,6 +241,9 @@ private:
     void venus_pass(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
                     unsigned second, int zone_offset, int zone_minutes);
     double asteroid_longitude(int n, const Moment& m, int zone_offset, int zone_minutes, bool store);
+    // The first minute past an extremum of f, searching from the cursor's date at 0:00.
+    template <typename F>
+    Instant find_extremum(Instant cursor, bool maximum, bool check_direction_first, F f);
 };
 
 }  // namespace sidora::engine

@@ -116,3 +116,53 @@ TEST(DayAccuracy, SunriseAndSunsetAgainstTheReference) {
     EXPECT_LE(worst_rise, 2.0);
     EXPECT_LE(worst_set, 2.0);
 }
+
+TEST(DayAccuracy, PhasesSeasonsAndApsidesAgainstTheReference) {
+    std::map<std::string, std::vector<double>> events;
+    for (const auto& r : read_csv("reference_events.csv")) events[r.at("kind")].push_back(std::stod(r.at("jd")));
+    ASSERT_GT(events["full"].size(), 3000u);
+    // Minutes from an instant to the nearest reference event of a kind. A crossing is found
+    // as the first whole minute past it, so it is compared with the reference's first
+    // whole minute past the same crossing.
+    auto error_minutes = [&](const std::string& kind, const Engine::Instant& at, bool crossing = false) {
+        const double jd = julian_day(static_cast<unsigned>(at.day), static_cast<unsigned>(at.month),
+                                     static_cast<unsigned>(at.year), static_cast<unsigned>(at.hour),
+                                     static_cast<unsigned>(at.minute), 0, 0, 0);
+        double best = 1e9;
+        for (double ref : events.at(kind)) {
+            const double minute = crossing ? std::ceil((ref - 0.5) * 1440 - 1e-6) / 1440 + 0.5 : ref;
+            best = std::min(best, std::fabs(jd - minute) * 1440);
+        }
+        return best;
+    };
+    const char* phase_kind[] = {"", "new", "first", "last", "full"};
+    const char* season_kind[] = {"march", "june", "september", "december"};
+    std::map<std::string, double> worst;
+    Engine e;
+    for (unsigned year = 1800; year <= 2100; year += 5) {
+        const unsigned month = 1 + year % 12, day = 1 + year % 28;
+        e.next_lunar_phases(day, month, year, 0, 0);
+        for (const auto& p : e.lunar_phases) {
+            ASSERT_TRUE(p.valid);
+            worst["fáze"] = std::max(worst["fáze"], error_minutes(phase_kind[p.type], p.at, true));
+        }
+        e.find_seasons(year, 0, 0);
+        for (int k = 0; k < 4; ++k) {
+            worst["rovnodennosti"] = std::max(worst["rovnodennosti"], error_minutes(season_kind[k], e.season_instants[static_cast<std::size_t>(k)], true));
+        }
+        e.find_perihelion(year, 0, 0);
+        e.find_aphelion(year, 0, 0);
+        worst["přísluní"] = std::max(worst["přísluní"], error_minutes("perihelion", e.perihelion_instant) / 60);
+        worst["přísluní"] = std::max(worst["přísluní"], error_minutes("aphelion", e.aphelion_instant) / 60);
+        e.find_perigee(day, month, year, 0, 0);
+        e.find_apogee(day, month, year, 0, 0);
+        worst["přízemí"] = std::max(worst["přízemí"], error_minutes("perigee", e.perigee_instant));
+        worst["přízemí"] = std::max(worst["přízemí"], error_minutes("apogee", e.apogee_instant));
+    }
+    std::printf("phases max %.1f min, seasons max %.1f min, perihelion/aphelion max %.1f h, perigee/apogee max %.1f min\n",
+                worst["fáze"], worst["rovnodennosti"], worst["přísluní"], worst["přízemí"]);
+    EXPECT_LE(worst["fáze"], 3);
+    EXPECT_LE(worst["rovnodennosti"], 12);
+    EXPECT_LE(worst["přísluní"], 36);
+    EXPECT_LE(worst["přízemí"], 30);
+}

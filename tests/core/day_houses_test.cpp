@@ -271,3 +271,30 @@ TEST(RiseSet, MoonWithoutRiseAndPlanetsAfterMidnight) {
     EXPECT_EQ(e.planet_rise_set[kJupiter].rise, "-");
     EXPECT_NE(e.planet_rise_set[kMars].rise, "-");
 }
+
+TEST(Phases, OrderAfterFullMoonAndTheSearchesLandings) {
+    Engine e;
+    e.next_lunar_phases(24, 1, 2000, 1, 0);  // between the full moon of 21 and the last quarter of 28 January
+    const int types[] = {3, 1, 2, 4};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_TRUE(e.lunar_phases[i].valid);
+        EXPECT_EQ(e.lunar_phases[i].type, types[i]) << i;
+    }
+    EXPECT_EQ(e.lunar_phases[0].at.day, 28);
+
+    e.find_perihelion(2004, 1, 0);
+    EXPECT_EQ(e.perihelion_instant.year, 2004);
+    EXPECT_EQ(e.perihelion_instant.month, 1);
+    EXPECT_LE(e.perihelion_instant.day, 5);
+
+    e.find_seasons(2000, 1, 0);
+    const auto& spring = e.season_instants[0];
+    e.compute_sun(static_cast<unsigned>(spring.year), static_cast<unsigned>(spring.month),
+                  static_cast<unsigned>(spring.day), static_cast<unsigned>(spring.hour),
+                  static_cast<unsigned>(spring.minute), 0, 1, 0);
+    e.apparent_correction(kSun);
+    EXPECT_GE(e.body_table[kSun].longitude, 0);
+    EXPECT_LT(e.body_table[kSun].longitude, 1);
+    EXPECT_EQ(spring.month, 3);
+    EXPECT_EQ(e.season_instants[3].month, 12);
+}
