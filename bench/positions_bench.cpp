@@ -3,6 +3,7 @@
 
 #include "data/asteroid_file.h"
 #include "engine/engine_state.h"
+#include "models/day_report.h"
 
 using namespace sidora;
 
@@ -56,3 +57,13 @@ static void BM_SunDayAndTattvas(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_SunDayAndTattvas)->Unit(benchmark::kMicrosecond);
+
+static void BM_DayRefresh(benchmark::State& st) {
+    engine::Engine e;
+    const data::TMisto prague = data::default_place();
+    for (auto _ : st) {
+        const auto r = models::day_refresh(e, 15, 7, 1985, prague, 2, 0);
+        benchmark::DoNotOptimize(r.phases[3].at.minute);
+    }
+}
+BENCHMARK(BM_DayRefresh)->Unit(benchmark::kMillisecond);
