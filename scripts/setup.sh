@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   xvfb xauth
   fonts-dejavu-core
+  python3
 )
 
 missing=()
