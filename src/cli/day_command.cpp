@@ -45,10 +45,7 @@ int run_day_command(data::AppState& state, Args& args) {
     o.finish();
     std::string why;
     const auto place = o.place_of(state, why);
-    if (!place) {
-        std::cerr << why << "\n";
-        return 1;
-    }
+    if (!place) return refuse(why);
     engine::Engine& e = state.engine;
     const engine::Moment& m = o.moment;
     const int zo = o.zone_offset(e);

@@ -18,17 +18,7 @@ int run_houses_command(data::AppState& state, Args& args) {
     while (!args.empty()) {
         const std::string opt = args.next();
         if (opt == "--system") {
-            const std::string v = args.value_of(opt);
-            int s = 0;
-            try {
-                std::size_t used = 0;
-                s = std::stoi(v, &used);
-                if (used != v.size()) s = 0;
-            } catch (const std::exception&) {
-                s = 0;
-            }
-            if (s < 1 || s > 16) throw UsageError("neplatný systém domů „" + v + "“ (1 až 16)");
-            system = s;
+            system = args.int_value_of(opt, 1, 16, "číslo systému domů");
         } else if (!o.take(opt, args)) {
             throw UsageError("neznámá volba „" + opt + "“");
         }
@@ -36,10 +26,7 @@ int run_houses_command(data::AppState& state, Args& args) {
     o.finish();
     std::string why;
     const auto place = o.place_of(state, why);
-    if (!place) {
-        std::cerr << why << "\n";
-        return 1;
-    }
+    if (!place) return refuse(why);
     const models::HousesReport r =
         models::compute_houses_report(state.engine, o.moment, o.zone_offset(state.engine), *place, system);
 

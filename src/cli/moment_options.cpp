@@ -22,17 +22,7 @@ bool MomentOptions::take(const std::string& opt, Args& args) {
         if (!m) throw UsageError("neplatný okamžik „" + v + "“ (očekáváno RRRR-MM-DDTHH:MM[:SS])");
         moment = *m;
     } else if (opt == "--zone") {
-        const std::string v = args.value_of(opt);
-        int z = 0;
-        try {
-            std::size_t used = 0;
-            z = std::stoi(v, &used);
-            if (used != v.size()) z = 0;
-        } catch (const std::exception&) {
-            z = 0;
-        }
-        if (!engine::valid_zone_index(z)) throw UsageError("neplatné časové pásmo „" + v + "“ (1 až 24)");
-        zone_index = z;
+        zone_index = args.int_value_of(opt, 1, engine::kZoneCount, "časové pásmo");
     } else if (opt == "--summer") {
         const std::string v = args.value_of(opt);
         if (v == "auto") summer = models::SummerMode::Auto;

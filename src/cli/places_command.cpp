@@ -30,11 +30,6 @@ void split_coordinate(const std::string& option, const std::string& text, char p
     positive = dir == plus;
 }
 
-int refuse(const std::string& message) {
-    std::cerr << message << "\n";
-    return 1;
-}
-
 std::optional<std::string> take_name_limit(const std::string& name) {
     if (io::utf8_length(name) > kTypedNameLimit) {
         return "Název místa může mít nejvýše " + std::to_string(kTypedNameLimit) + " znaků!";

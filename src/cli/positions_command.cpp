@@ -22,8 +22,7 @@ int run_positions_command(data::AppState& state, Args& args) {
     try {
         r = models::compute_positions(state.engine, o.moment, o.zone_offset(state.engine));
     } catch (const std::runtime_error& e) {
-        std::cerr << e.what() << "\n";
-        return 1;
+        return refuse(e.what());
     }
 
     if (o.json) {
