@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "io/cp1250.h"
 #include "io/files.h"
 
 namespace sidora::data {
@@ -33,18 +34,24 @@ void PlacesStore::append(const TMisto& place) {
     write_all(places, 96);
 }
 
+namespace {
+// The first record named `name`; the error code names the operation that looked for it.
+std::vector<TMisto>::iterator record_named(std::vector<TMisto>& places, const std::string& name, int code) {
+    const auto it = std::find_if(places.begin(), places.end(), [&](const TMisto& p) { return p.name == name; });
+    if (it == places.end()) throw PlacesError(code, "místo „" + name + "“ v souboru není.");
+    return it;
+}
+}  // namespace
+
 void PlacesStore::rewrite(const std::string& name, const TMisto& place) {
     auto places = read_all();
-    const auto it = std::find_if(places.begin(), places.end(), [&](const TMisto& p) { return p.name == name; });
-    if (it == places.end()) throw PlacesError(94, "místo „" + name + "“ v souboru není.");
-    *it = place;
+    *record_named(places, name, 94) = place;
     write_all(places, 97);
 }
 
 void PlacesStore::remove(const std::string& name) {
     auto places = read_all();
-    const auto it = std::find_if(places.begin(), places.end(), [&](const TMisto& p) { return p.name == name; });
-    if (it == places.end()) throw PlacesError(62, "místo „" + name + "“ v souboru není.");
+    const auto it = record_named(places, name, 62);
     *it = places.back();
     places.pop_back();
     write_all(places, 68);
@@ -58,20 +65,6 @@ struct CollationKey {
     std::vector<int> primary;
     std::vector<int> secondary;
 };
-
-std::u32string to_u32(const std::string& s) {
-    std::u32string out;
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        char32_t cp = c;
-        int extra = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : 3;
-        if (extra) cp = c & (0x3F >> extra);
-        ++i;
-        for (int k = 0; k < extra && i < s.size(); ++k, ++i) cp = (cp << 6) | (static_cast<unsigned char>(s[i]) & 0x3F);
-        out += cp;
-    }
-    return out;
-}
 
 // Base letter and accent of a lower-case character.
 std::pair<char32_t, int> base_of(char32_t c) {
@@ -109,7 +102,7 @@ char32_t lower(char32_t c) {
 }
 
 CollationKey key_of(const std::string& s) {
-    const std::u32string u = to_u32(s);
+    const std::u32string u = io::utf8_to_u32(s);
     CollationKey k;
     for (std::size_t i = 0; i < u.size(); ++i) {
         const char32_t c = lower(u[i]);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "engine/angles.h"
+#include "engine/day_common.h"
 #include "engine/engine_state.h"
 #include "engine/frames.h"
 
@@ -11,33 +12,6 @@ namespace sidora::engine {
 namespace {
 
 constexpr double kDeg = kPi / 180.0;
-
-// Greenwich sidereal time of a Julian day in seconds, brought into −86400..86400.
-double theta0_seconds(double jd) { return std::fmod(greenwich_sidereal_time(julian_centuries(jd)), 86400.0); }
-
-// Clock text of hours; seconds over 30 round the minute up and an hour of 24 shows as 0.
-std::string clock_with_seconds(double hours) {
-    auto h = static_cast<long>(hours);
-    const double rest = (hours - static_cast<double>(h)) * 60;
-    auto m = static_cast<long>(rest);
-    if (static_cast<long>((rest - static_cast<double>(m)) * 60) > 30) ++m;
-    if (m > 59) {
-        ++h;
-        m = 0;
-    }
-    if (h >= 24) h = 0;
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%ld:%02ld", h, m);
-    return buf;
-}
-
-std::string clock_truncated(double hours) {
-    const auto h = static_cast<long>(hours);
-    const auto m = static_cast<long>((hours - static_cast<double>(h)) * 60);
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%ld:%02ld", h, m);
-    return buf;
-}
 
 double hours_of_clock(const std::string& text) {
     const auto colon = text.find(':');
@@ -55,11 +29,6 @@ double ra_from_candidates(double lon, double lat, double dec, double eps, double
     const double S = rs > 1 ? asin_above : rs < -1 ? asin_below : std::asin(rs);
     if (A == 0 || S == 0) return 0;
     return S > 0 ? A : kTwoPi - A;
-}
-
-double place_angle(int deg, int min, bool positive) {
-    const double v = (deg + min / 60.0) * kDeg;
-    return positive ? v : -v;
 }
 
 }  // namespace
@@ -104,8 +73,8 @@ void Engine::moon_rise_set(unsigned day, unsigned month, unsigned year, int lat_
     };
     const auto rise = iterate(12, 3, true);
     const auto set = iterate((12 + zone_offset + 24) % 24, 6, false);
-    moon_rise_text = rise ? clock_with_seconds(std::fmod(*rise, 24.0)) : "Není";
-    moon_set_text = set ? clock_with_seconds(*set) : "Není";
+    moon_rise_text = rise ? clock_rounded(std::fmod(*rise, 24.0)) : "Není";
+    moon_set_text = set ? clock_rounded(*set) : "Není";
     if (!rise || !set) {
         moon_transit_text = "------";
         return;
@@ -114,7 +83,7 @@ void Engine::moon_rise_set(unsigned day, unsigned month, unsigned year, int lat_
     double transit = (r + s) / 2;
     if (r > s) transit += 12;
     if (transit >= 24) transit -= 24;
-    moon_transit_text = clock_with_seconds(transit);
+    moon_transit_text = clock_rounded(transit);
 }
 
 void Engine::planet_rise_set_of(unsigned day, unsigned month, unsigned year, int lon_deg, int lon_min, int lat_deg,

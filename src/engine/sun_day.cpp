@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/angles.h"
+#include "engine/day_common.h"
 #include "engine/engine_state.h"
 #include "engine/frames.h"
 
@@ -11,41 +12,10 @@ namespace {
 
 constexpr double kDeg = kPi / 180.0;
 
-// "h:mm" with the minutes truncated.
-std::string truncated_clock(double hours) {
-    const auto h = static_cast<long>(std::floor(hours));
-    const auto m = static_cast<long>(std::floor((hours - static_cast<double>(h)) * 60));
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%ld:%02ld", h, m);
-    return buf;
-}
-
-// Rise and set texts: seconds over 30 round the minute up, an hour of 24 shows as 0.
-std::string rounded_clock(double hours) {
-    auto h = static_cast<long>(hours);
-    const double rest_m = (hours - static_cast<double>(h)) * 60;
-    auto m = static_cast<long>(rest_m);
-    const auto s = static_cast<long>((rest_m - static_cast<double>(m)) * 60);
-    if (s > 30) ++m;
-    if (m > 59) {
-        ++h;
-        m = 0;
-    }
-    if (h >= 24) h = 0;
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%ld:%02ld", h, m);
-    return buf;
-}
-
 double into_0_2pi_once(double a) {
     if (a < 0) a += kTwoPi;
     if (a > kTwoPi) a -= kTwoPi;
     return a;
-}
-
-double place_angle(int deg, int min, bool positive) {
-    const double v = (deg + min / 60.0) * kDeg;
-    return positive ? v : -v;
 }
 
 }  // namespace
@@ -97,7 +67,7 @@ void Engine::sun_day(unsigned day, unsigned month, unsigned year, int lat_deg, i
 
     const double H0 = std::acos(x);
     day_length_hours = H0 * 24 / kPi;
-    day_length_text = truncated_clock(day_length_hours);
+    day_length_text = clock_truncated(day_length_hours);
 
     const double zone = zone_offset * kPi / 12;
     const double R = into_0_2pi_once(kPi - H0 - lon + zone - eot);
@@ -105,8 +75,8 @@ void Engine::sun_day(unsigned day, unsigned month, unsigned year, int lat_deg, i
     double culm = sun_rise_hours + day_length_hours / 2;
     while (culm >= 24) culm -= 24;
     while (culm < 0) culm += 24;
-    sun_culmination_text = truncated_clock(culm);
-    sun_rise_text = rounded_clock(sun_rise_hours);
+    sun_culmination_text = clock_truncated(culm);
+    sun_rise_text = clock_rounded(sun_rise_hours);
 
     // Azimuths; the refraction constant only decides whether they exist.
     const double c = std::sin(-0.75 * kDeg);
@@ -124,7 +94,7 @@ void Engine::sun_day(unsigned day, unsigned month, unsigned year, int lat_deg, i
 
     const double S = into_0_2pi_once(zone + H0 + kPi - lon - eot);
     sun_set_hours = S * 12 / kPi;
-    sun_set_text = rounded_clock(sun_set_hours);
+    sun_set_text = clock_rounded(sun_set_hours);
 }
 
 void Engine::sun_transit_time(unsigned day, unsigned month, unsigned year, int zone_offset, int zone_minutes,
@@ -147,8 +117,7 @@ void Engine::sun_transit_time(unsigned day, unsigned month, unsigned year, int z
         }
         const double T = julian_centuries(julian_day(m.day, m.month, m.year, static_cast<unsigned>(hh),
                                                      static_cast<unsigned>(minute), 0, zone_offset, zone_minutes));
-        double theta0 = greenwich_sidereal_time(T);
-        theta0 = std::fmod(theta0, 86400.0);
+        const double theta0 = std::fmod(greenwich_sidereal_time(T), 86400.0);
         const double r = sidereal_rate(T);
         double t = (as - theta0 - ls) / r / 3600;
         t = std::fmod(t, 24.0);

@@ -105,6 +105,13 @@ std::string utf8_to_cp1250(std::string_view utf8) {
     return out;
 }
 
+std::u32string utf8_to_u32(std::string_view utf8) {
+    std::u32string out;
+    std::size_t i = 0;
+    while (i < utf8.size()) out += next_code_point(utf8, i);
+    return out;
+}
+
 std::size_t utf8_length(std::string_view utf8) {
     std::size_t n = 0;
     std::size_t i = 0;

@@ -13,6 +13,9 @@ std::string cp1250_to_utf8(std::string_view bytes);
 // Characters with no Windows-1250 byte become '?'. Malformed UTF-8 bytes likewise.
 std::string utf8_to_cp1250(std::string_view utf8);
 
+// The code points of a UTF-8 text; malformed bytes become U+FFFD.
+std::u32string utf8_to_u32(std::string_view utf8);
+
 // Number of characters of a UTF-8 text (code points).
 std::size_t utf8_length(std::string_view utf8);
 
