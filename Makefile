@@ -7,7 +7,7 @@ ifdef CI
 CMAKE_ARGS += -DSIDORA_WERROR=ON
 endif
 
-.PHONY: setup build build-san run test bench clean
+.PHONY: setup build build-san run test bench screenshots clean
 
 setup:
 	@bash scripts/setup.sh
@@ -36,6 +36,10 @@ test: build build-san
 
 bench: build
 	./$(BUILD)/bench/sidora-bench
+
+# The seven tabs of the main window at one moment, for the documentation.
+screenshots: build
+	bash tools/screenshots.sh ./$(BUILD)/sidora docs/screenshots
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)

@@ -59,5 +59,6 @@ int run_places_command(data::AppState& state, Args& args);
 int run_positions_command(data::AppState& state, Args& args);
 int run_houses_command(data::AppState& state, Args& args);
 int run_day_command(data::AppState& state, Args& args);
+int run_sky_command(data::AppState& state, Args& args);
 
 }  // namespace sidora::cli

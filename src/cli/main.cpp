@@ -18,6 +18,7 @@ constexpr const char* kUsage =
     "  positions [--at RRRR-MM-DDTHH:MM[:SS]] [--zone 1..24] [--summer auto|yes|no] [--json]\n"
     "  day [--at …] [--zone N] [--summer …] [--place NÁZEV | --lat … --lon …] [--tattva-system 0|1] [--json]\n"
     "  houses [--at …] [--zone N] [--summer …] [--place NÁZEV | --lat … --lon …] [--system 1..16] [--json]\n"
+    "  sky [--at …] [--zone N] [--summer …] [--place NÁZEV | --lat … --lon …] [--system 1..16] [--json]\n"
     "  places list [--json]\n"
     "  places add NÁZEV --lat DD:MM(N|S) --lon DDD:MM(E|W)\n"
     "  places edit NÁZEV [--name NOVÝ] [--lat DD:MM(N|S)] [--lon DDD:MM(E|W)]\n"
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
                       : command == "positions" ? cli::run_positions_command
                       : command == "houses"    ? cli::run_houses_command
                       : command == "day"       ? cli::run_day_command
+                      : command == "sky"       ? cli::run_sky_command
                                             : nullptr;
         if (run == nullptr) throw cli::UsageError("neznámý příkaz „" + command + "“");
 

@@ -21,6 +21,7 @@ bool MomentOptions::take(const std::string& opt, Args& args) {
         const auto m = models::parse_moment(v);
         if (!m) throw UsageError("neplatný okamžik „" + v + "“ (očekáváno RRRR-MM-DDTHH:MM[:SS])");
         moment = *m;
+        at_given = true;
     } else if (opt == "--zone") {
         zone_index = args.int_value_of(opt, 1, engine::kZoneCount, "časové pásmo");
     } else if (opt == "--summer") {

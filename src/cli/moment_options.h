@@ -18,6 +18,7 @@ struct MomentOptions {
     std::optional<models::Coordinate> lat, lon;
     std::optional<std::string> place;  // --place NAME
     bool json = false;
+    bool at_given = false;  // --at: a frozen moment rather than the running clock
 
     // Takes one option (with its value) if it is one of ours; false otherwise.
     bool take(const std::string& option, Args& args);

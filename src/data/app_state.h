@@ -34,6 +34,8 @@ struct AppState {
     engine::Moment current_moment;
     bool clock_running = true;
     bool first_run = true;
+    // A horoscope window computes with the shared engine tables; the sky calendar waits.
+    bool engine_busy = false;
 
     AspectDefs aspect_defs;
     OrbTables orbs;

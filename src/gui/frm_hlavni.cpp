@@ -1,41 +1,47 @@
 #include "gui/frm_hlavni.h"
 
-#include <QAction>
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QShortcut>
-#include <QStatusBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimeEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "data/startup.h"
 #include "gui/frm_mista.h"
 #include "gui/frm_pozor.h"
 #include "gui/frm_progress.h"
 #include "gui/frm_start.h"
+#include "gui/grid_view.h"
+#include "gui/moon_picture.h"
+#include "io/files.h"
+#include "models/moment_args.h"
 
 TFrmHlavni::TFrmHlavni(sidora::data::AppState& state, Shell& shell, TFrmStart& splash, QWidget* parent)
     : QMainWindow(parent), state_(state), shell_(shell), splash_(splash) {
     setObjectName("TFrmHlavni");
     setWindowTitle("Sidora");
-    resize(820, 560);
 
-    PageControl1 = new QTabWidget(this);
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->addWidget(build_header());
+    PageControl1 = new QTabWidget(central);
     PageControl1->setObjectName("PageControl1");
-    const char* tabs[] = {"Čas", "Slunce", "Měsíc", "Planety", "Astrologie", "Domy", "Tattvy"};
-    int n = 1;
-    for (const char* title : tabs) {
-        auto* page = new QWidget(PageControl1);
-        page->setObjectName(QString("TabSheet%1").arg(n++));
-        PageControl1->addTab(page, QString::fromUtf8(title));
-    }
-    setCentralWidget(PageControl1);
+    layout->addWidget(PageControl1, 1);
+    setCentralWidget(central);
+    build_tabs();
     build_tool_bar();
-    place_label_ = new QLabel(this);
-    place_label_->setObjectName("PlaceLabel");
-    statusBar()->addWidget(place_label_);
 
     mista_ = new TFrmMista(state_, shell_, this);
     connect(mista_, &TFrmMista::shownChanged, this, [this](bool shown) {
@@ -47,6 +53,63 @@ TFrmHlavni::TFrmHlavni(sidora::data::AppState& state, Shell& shell, TFrmStart& s
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TFrmHlavni::Timer1Timer);
+}
+
+QWidget* TFrmHlavni::build_header() {
+    auto* header = new QWidget(this);
+    auto* v = new QVBoxLayout(header);
+    v->setContentsMargins(0, 0, 0, 0);
+
+    auto* date_row = new QHBoxLayout;
+    Label247 = new QLabel(header);
+    Label247->setObjectName("Label247");
+    Label247->setStyleSheet("color: red; font-weight: bold;");
+    Label247->hide();
+    Label1 = new QLabel(header);
+    Label1->setObjectName("Label1");
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont big = Label1->font();
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    big.setBold(true);
+    Label1->setFont(big);
+    date_row->addWidget(Label247);
+    date_row->addWidget(Label1, 1);
+    v->addLayout(date_row);
+
+    auto* row = new QHBoxLayout;
+    auto* label18 = new QLabel("Místo: ", header);
+    label18->setObjectName("Label18");
+    Label25 = new QLabel(header);
+    Label25->setObjectName("Label25");
+    QFont bold = Label25->font();
+    bold.setBold(true);
+    Label25->setFont(bold);
+    auto* label15 = new QLabel("Pásmový čas:", header);
+    label15->setObjectName("Label15");
+    datetimer2 = new QTimeEdit(header);
+    datetimer2->setObjectName("datetimer2");
+    datetimer2->setDisplayFormat("H:mm:ss");
+    datetimer2->setToolTip("Ťuknutím lze zastavit a změnit čas");
+    datetimer2->installEventFilter(this);
+    for (QObject* child : datetimer2->children()) child->installEventFilter(this);
+    connect(datetimer2, &QTimeEdit::timeChanged, this, [this] { datetimer2Change(); });
+    Label3 = new QLabel(header);
+    Label3->setObjectName("Label3");
+    SpeedButton7 = new QToolButton(header);
+    SpeedButton7->setObjectName("SpeedButton7");
+    SpeedButton7->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    SpeedButton7->setToolTip("Spusť čas");
+    SpeedButton7->setEnabled(false);
+    connect(SpeedButton7, &QToolButton::clicked, this, &TFrmHlavni::SpeedButton7Click);
+    row->addWidget(label18);
+    row->addWidget(Label25);
+    row->addStretch(1);
+    row->addWidget(label15);
+    row->addWidget(datetimer2);
+    row->addWidget(Label3);
+    row->addWidget(SpeedButton7);
+    v->addLayout(row);
+    return header;
 }
 
 void TFrmHlavni::build_tool_bar() {
@@ -72,6 +135,8 @@ void TFrmHlavni::ToolButton1Click() {
     mista_->activateWindow();
 }
 
+void TFrmHlavni::SpeedButton7Click() { state_.clock_running = true; }
+
 void TFrmHlavni::set_place_window_shown(bool shown) {
     // The settings, date and horoscope buttons join here as they are built.
     for (QToolButton* b : ToolBar1->findChildren<QToolButton*>()) {
@@ -79,11 +144,31 @@ void TFrmHlavni::set_place_window_shown(bool shown) {
     }
 }
 
-QString TFrmHlavni::place_text() const { return place_label_->text(); }
+QString TFrmHlavni::place_text() const { return "Místo: " + Label25->text(); }
 
 void TFrmHlavni::show_place() {
-    const QString text = "Místo: " + QString::fromStdString(state_.current_place.name);
-    if (place_label_->text() != text) place_label_->setText(text);
+    const QString text = QString::fromStdString(state_.current_place.name);
+    if (Label25->text() != text) Label25->setText(text);
+}
+
+bool TFrmHlavni::eventFilter(QObject* watched, QEvent* event) {
+    // A click on the time picker freezes the clock.
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == datetimer2 || watched->parent() == datetimer2)) {
+        state_.clock_running = false;
+        SpeedButton7->setEnabled(true);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFrmHlavni::datetimer2Change() {
+    state_.clock_running = false;
+    Timer1->stop();
+    const QTime t = datetimer2->time();
+    state_.current_moment.hour = static_cast<std::uint16_t>(t.hour());
+    state_.current_moment.minute = static_cast<std::uint16_t>(t.minute());
+    state_.current_moment.second = static_cast<std::uint16_t>(t.second());
+    Timer1->start(1000);
 }
 
 void TFrmHlavni::showEvent(QShowEvent* event) {
@@ -97,9 +182,27 @@ void TFrmHlavni::showEvent(QShowEvent* event) {
 void TFrmHlavni::FormShow() {
     splash_.close();
     PageControl1->setCurrentIndex(state_.start.start_tab - 1);
+    {
+        const QSignalBlocker b1(ComboBox1), b2(tattva_group_);
+        ComboBox1->setCurrentIndex(state_.tattvy.first_tattva);
+        tattva_group_->button(state_.tattvy.tattva_system)->setChecked(true);
+    }
+    house_group_->button(state_.tattvy.house_system_index)->setChecked(true);
+    state_.astro.current_house_system = state_.tattvy.house_system_index + 1;
     show_place();
+    PageControl1->setFocus();
     Timer1->start();
+    // The first values at once rather than a second later.
+    QTimer::singleShot(0, this, &TFrmHlavni::Timer1Timer);
     for (const auto& w : state_.startup_warnings) shell_.pozor.show_warning(QString::fromStdString(w));
+}
+
+void TFrmHlavni::closeEvent(QCloseEvent* event) {
+    const int id = house_group_->checkedId();
+    state_.tattvy.house_system_index = static_cast<std::uint8_t>(id < 0 ? 0 : id);
+    sidora::io::write_file_atomic(state_.program_dir / sidora::data::TattvySet::kFile,
+                                  sidora::data::encode(state_.tattvy));
+    QMainWindow::closeEvent(event);
 }
 
 void TFrmHlavni::Timer1Timer() {
@@ -107,7 +210,34 @@ void TFrmHlavni::Timer1Timer() {
         state_.first_run = false;
         if (sidora::data::installation_requested(state_)) install_texts();
     }
-    show_place();
+    // A horoscope window holds the engine: this tick waits, the next one tries again.
+    if (state_.engine_busy) return;
+    render(sky_.tick(state_, sidora::models::local_now()));
+    emit ticked();
+}
+
+void TFrmHlavni::render(const sidora::models::SkyView& v) {
+    auto set = [](QLabel* l, const std::string& s) {
+        const QString t = QString::fromStdString(s);
+        if (l->text() != t) l->setText(t);
+    };
+    SpeedButton7->setEnabled(v.set_now_enabled);
+    Label1->setVisible(v.label1_visible);
+    Label247->setVisible(v.label247_visible);
+    set(Label1, v.Label1);
+    set(Label247, v.Label247);
+    set(Label25, v.Label25);
+    set(Label3, v.Label3);
+    {
+        const QSignalBlocker block(datetimer2);
+        const QTime t(static_cast<int>(v.hour), static_cast<int>(v.minute), static_cast<int>(v.second));
+        if (datetimer2->time() != t) datetimer2->setTime(t);
+    }
+    for (const auto& [name, grid] : v.grids()) grids_.value(QString::fromStdString(name))->render(*grid);
+    for (std::size_t i = 0; i < clocks_.size(); ++i) set(clocks_[i], v.world_clocks[i]);
+    set(phase_caption_, v.phase_caption);
+    Paint1->set_spans(v.moon_spans);
+    StaticText1->setVisible(v.tattva_message_visible);
 }
 
 void TFrmHlavni::install_texts() {

@@ -1,12 +1,21 @@
 #pragma once
 // The main window: the sky calendar with its seven tabs and its one-second timer.
 #include <QMainWindow>
+#include <QMap>
+#include <array>
 
 #include "data/app_state.h"
 #include "gui/shell.h"
+#include "models/sky_calendar.h"
 
+class GridView;
+class MoonPicture;
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
 class QLabel;
 class QTabWidget;
+class QTimeEdit;
 class QTimer;
 class QToolBar;
 class QToolButton;
@@ -23,18 +32,47 @@ public:
     QToolButton* place_button() const { return ToolButton1; }
     TFrmMista& places_window() const { return *mista_; }
     QString place_text() const;
+    GridView* grid(const QString& name) const { return grids_.value(name); }
+    QTimeEdit* time_picker() const { return datetimer2; }
+    QToolButton* start_clock_button() const { return SpeedButton7; }
+    QButtonGroup* house_systems() const { return house_group_; }
+    QButtonGroup* tattva_systems() const { return tattva_group_; }
+    QComboBox* first_tattva_box() const { return ComboBox1; }
+    MoonPicture* moon_picture() const { return Paint1; }
+    const sidora::models::SkyView& view() const { return sky_.view(); }
+    const sidora::models::SkyCalendar& sky() const { return sky_; }
 
 public slots:
     void Timer1Timer();
     void ToolButton1Click();
+    void SpeedButton7Click();
+
+signals:
+    // A tick computed and showed the sky (not sent while the engine is busy).
+    void ticked();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormShow();
     void install_texts();
     void build_tool_bar();
+    QWidget* build_header();
+    void build_tabs();
+    QWidget* time_page();
+    QWidget* sun_page();
+    QWidget* moon_page();
+    QWidget* planets_page();
+    QWidget* astrology_page();
+    QWidget* houses_page();
+    QWidget* tattva_page();
+    GridView* add_grid(const QString& name, int rows, int cols);
+    QToolButton* help_button(int topic, const QString& name, QWidget* page);
+    void render(const sidora::models::SkyView& v);
+    void datetimer2Change();
     void show_place();
     // The places window disables these while it is shown.
     void set_place_window_shown(bool shown);
@@ -42,11 +80,29 @@ private:
     sidora::data::AppState& state_;
     Shell& shell_;
     TFrmStart& splash_;
+    sidora::models::SkyCalendar sky_;
+
     QTabWidget* PageControl1;
     QTimer* Timer1;
     QToolBar* ToolBar1;
     QToolButton* ToolButton1;
+    QLabel* Label1;
+    QLabel* Label247;
+    QLabel* Label25;
+    QLabel* Label3;
+    QTimeEdit* datetimer2;
+    QToolButton* SpeedButton7;
     QLabel* place_label_;
+    QLabel* phase_caption_;
+    std::array<QLabel*, 10> clocks_{};
+    MoonPicture* Paint1;
+    QGroupBox* RadioGroup1;
+    QButtonGroup* house_group_;
+    QComboBox* ComboBox1;
+    QGroupBox* RadioGroup2;
+    QButtonGroup* tattva_group_;
+    QLabel* StaticText1;
+    QMap<QString, GridView*> grids_;
     TFrmMista* mista_;
     bool shown_once_ = false;
 };

@@ -18,6 +18,13 @@ esac
 status=$?
 [ "$status" -eq 0 ] || { echo "exit status $status"; exit 1; }
 [ -f "$dir/start.mem" ] || { echo "start-up files missing"; exit 1; }
+# A frozen moment on a chosen tab, saved as a picture after the first tick.
+QT_QPA_PLATFORM=offscreen timeout 60 "$program" --dir "$dir" --at 2004-01-05T12:00 --tab 5 --screenshot "$dir/tab5.png"
+status=$?
+[ "$status" -eq 0 ] || { echo "screenshot: exit status $status"; exit 1; }
+[ "$(head -c 4 "$dir/tab5.png" | tail -c 3)" == "PNG" ] || { echo "no PNG written"; exit 1; }
+QT_QPA_PLATFORM=offscreen timeout 60 "$program" --dir "$dir" --at 2004-13-05T12:00 --screenshot "$dir/bad.png" 2>/dev/null
+[ "$?" -eq 2 ] && [ ! -e "$dir/bad.png" ] || { echo "a bad moment was not refused"; exit 1; }
 # A broken settings file ends the program with its numbered error, not a crash.
 head -c 10 /dev/zero > "$dir/astro.mem"
 QT_QPA_PLATFORM=offscreen timeout 60 "$program" --dir "$dir" --quit-after 300 2>"$dir/err"
