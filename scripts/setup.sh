@@ -9,6 +9,7 @@ packages=(
   xvfb xauth
   fonts-dejavu-core
   python3
+  poppler-utils
 )
 
 missing=()

@@ -36,6 +36,8 @@ struct AppState {
     bool first_run = true;
     // A horoscope window computes with the shared engine tables; the sky calendar waits.
     bool engine_busy = false;
+    // Size of a printed window: 0 small, 1 as on screen, 2 the whole page.
+    std::uint8_t print_size = 1;
 
     AspectDefs aspect_defs;
     OrbTables orbs;

@@ -133,6 +133,41 @@ void set_date(Moment& m, std::int64_t serial) {
 void moment_next_day(Moment& m) { set_date(m, date_serial(m.year, m.month, m.day) + 1); }
 void moment_prev_day(Moment& m) { set_date(m, date_serial(m.year, m.month, m.day) - 1); }
 
+namespace {
+
+void keep_day_in_month(Moment& m) {
+    const int last = days_in_month(m.month, m.year);
+    if (m.day > last) m.day = static_cast<std::uint16_t>(last);
+}
+
+void step_year(Moment& m, int by) {
+    if (is_leap_year(m.year) && m.month == 2 && m.day == 29) m.day = 28;
+    m.year = static_cast<std::uint16_t>(m.year + by);
+}
+
+}  // namespace
+
+void moment_next_month(Moment& m) {
+    if (++m.month > 12) {
+        m.month = 1;
+        ++m.year;
+    }
+    keep_day_in_month(m);
+}
+
+void moment_prev_month(Moment& m) {
+    if (m.month <= 1) {
+        m.month = 12;
+        --m.year;
+    } else {
+        --m.month;
+    }
+    keep_day_in_month(m);
+}
+
+void moment_next_year(Moment& m) { step_year(m, 1); }
+void moment_prev_year(Moment& m) { step_year(m, -1); }
+
 void moment_next_hour(Moment& m) {
     if (++m.hour == 24) {
         m.hour = 0;

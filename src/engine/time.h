@@ -64,6 +64,12 @@ SiderealTime compute_local_sidereal_time(unsigned day, unsigned month, unsigned 
 // Steps of a moment with carry through hours, days, months and years. No year limits.
 void moment_next_day(Moment& m);
 void moment_prev_day(Moment& m);
+// A month on or back; a day beyond the new month's length becomes its last day.
+void moment_next_month(Moment& m);
+void moment_prev_month(Moment& m);
+// A year on or back; 29 February becomes the 28th.
+void moment_next_year(Moment& m);
+void moment_prev_year(Moment& m);
 void moment_next_hour(Moment& m);
 void moment_prev_hour(Moment& m);
 void moment_next_minute(Moment& m);

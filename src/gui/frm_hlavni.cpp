@@ -18,7 +18,9 @@
 #include <QVBoxLayout>
 
 #include "data/startup.h"
+#include "gui/frm_datum.h"
 #include "gui/frm_mista.h"
+#include "gui/frm_nastav.h"
 #include "gui/frm_pozor.h"
 #include "gui/frm_progress.h"
 #include "gui/frm_start.h"
@@ -44,6 +46,9 @@ TFrmHlavni::TFrmHlavni(sidora::data::AppState& state, Shell& shell, TFrmStart& s
     build_tool_bar();
 
     mista_ = new TFrmMista(state_, shell_, this);
+    datum_ = new TFrmDatum(state_, shell_, this);
+    nastav_ = new TFrmNastav(state_, shell_, this);
+    connect(datum_, &TFrmDatum::momentSet, this, [this] { refresh_now(false); });
     connect(mista_, &TFrmMista::shownChanged, this, [this](bool shown) {
         set_place_window_shown(shown);
         show_place();
@@ -112,29 +117,6 @@ QWidget* TFrmHlavni::build_header() {
     return header;
 }
 
-void TFrmHlavni::build_tool_bar() {
-    ToolBar1 = addToolBar("Nástroje");
-    ToolBar1->setObjectName("ToolBar1");
-    ToolBar1->setMovable(false);
-    ToolButton1 = new QToolButton(ToolBar1);
-    ToolButton1->setObjectName("ToolButton1");
-    ToolButton1->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
-    ToolButton1->setToolTip("Nastavení místa (CTRL-Q)");
-    ToolBar1->addWidget(ToolButton1);
-    connect(ToolButton1, &QToolButton::clicked, this, &TFrmHlavni::ToolButton1Click);
-    // Ctrl+Q works only while the clock runs.
-    auto* places_key = new QShortcut(QKeySequence("Ctrl+Q"), this);
-    connect(places_key, &QShortcut::activated, this, [this] {
-        if (state_.clock_running && ToolButton1->isEnabled()) ToolButton1Click();
-    });
-}
-
-void TFrmHlavni::ToolButton1Click() {
-    mista_->show();
-    mista_->raise();
-    mista_->activateWindow();
-}
-
 void TFrmHlavni::SpeedButton7Click() { state_.clock_running = true; }
 
 void TFrmHlavni::set_place_window_shown(bool shown) {
@@ -157,6 +139,7 @@ bool TFrmHlavni::eventFilter(QObject* watched, QEvent* event) {
         (watched == datetimer2 || watched->parent() == datetimer2)) {
         state_.clock_running = false;
         SpeedButton7->setEnabled(true);
+        tool_button("ToolButton12")->setEnabled(true);
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -222,6 +205,7 @@ void TFrmHlavni::render(const sidora::models::SkyView& v) {
         if (l->text() != t) l->setText(t);
     };
     SpeedButton7->setEnabled(v.set_now_enabled);
+    tool_button("ToolButton12")->setEnabled(v.set_now_enabled);
     Label1->setVisible(v.label1_visible);
     Label247->setVisible(v.label247_visible);
     set(Label1, v.Label1);

@@ -3,9 +3,11 @@
 #include <QMainWindow>
 #include <QMap>
 #include <array>
+#include <functional>
 
 #include "data/app_state.h"
 #include "gui/shell.h"
+#include "models/commands.h"
 #include "models/sky_calendar.h"
 
 class GridView;
@@ -19,8 +21,11 @@ class QTimeEdit;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class TFrmDatum;
 class TFrmMista;
+class TFrmNastav;
 class TFrmStart;
+class QPrinter;
 
 class TFrmHlavni : public QMainWindow {
     Q_OBJECT
@@ -41,11 +46,27 @@ public:
     MoonPicture* moon_picture() const { return Paint1; }
     const sidora::models::SkyView& view() const { return sky_.view(); }
     const sidora::models::SkyCalendar& sky() const { return sky_; }
+    QToolButton* tool_button(const QString& name) const;
+    TFrmDatum& date_dialog() const { return *datum_; }
+    TFrmNastav& settings_dialog() const { return *nastav_; }
+    // Prints the window `copies` times at a size 0..2 (pixel for pixel, as on screen, the
+    // whole page), white and with the Moon in black.
+    void print_on(QPrinter& printer, int size, int copies);
 
 public slots:
     void Timer1Timer();
     void ToolButton1Click();
     void SpeedButton7Click();
+    void ToolButton12Click();  // "now" and the stored settings
+    void ToolButton13Click();  // the date dialog
+    void step(sidora::models::Step step);
+    void print_window();
+    void open_settings();
+    void open_orbit();
+    void open_orbis2();
+    void open_letni();
+    // After the date dialog or the settings: show the new moment at once.
+    void refresh_now(bool new_day);
 
 signals:
     // A tick computed and showed the sky (not sent while the engine is busy).
@@ -60,6 +81,9 @@ private:
     void FormShow();
     void install_texts();
     void build_tool_bar();
+    QToolButton* add_tool(const QString& name, const QString& icon_text, const QString& hint,
+                          const QString& key, std::function<void()> action,
+                          std::function<bool()> key_allowed = nullptr);
     QWidget* build_header();
     void build_tabs();
     QWidget* time_page();
@@ -70,7 +94,6 @@ private:
     QWidget* houses_page();
     QWidget* tattva_page();
     GridView* add_grid(const QString& name, int rows, int cols);
-    QToolButton* help_button(int topic, const QString& name, QWidget* page);
     void render(const sidora::models::SkyView& v);
     void datetimer2Change();
     void show_place();
@@ -104,5 +127,7 @@ private:
     QLabel* StaticText1;
     QMap<QString, GridView*> grids_;
     TFrmMista* mista_;
+    TFrmDatum* datum_;
+    TFrmNastav* nastav_;
     bool shown_once_ = false;
 };

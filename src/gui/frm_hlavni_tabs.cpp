@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "engine/engine_state.h"
+#include "gui/dialog_parts.h"
 #include "gui/frm_hlavni.h"
 #include "gui/grid_view.h"
 #include "gui/help_viewer.h"
@@ -19,14 +20,6 @@
 #include "gui/symbol_font.h"
 
 namespace {
-
-QLabel* caption(const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
 
 // A page whose top row carries the help button at the right.
 QVBoxLayout* page_layout(QWidget* page, QToolButton* help) {
@@ -50,16 +43,6 @@ GridView* TFrmHlavni::add_grid(const QString& name, int rows, int cols) {
     return g;
 }
 
-QToolButton* TFrmHlavni::help_button(int topic, const QString& name, QWidget* page) {
-    auto* b = new QToolButton(page);
-    b->setObjectName(name);
-    b->setText("?");
-    b->setToolTip("Nápověda");
-    b->setProperty("helpTopic", topic);
-    connect(b, &QToolButton::clicked, this, [this, topic] { shell_.help.show_topic(topic); });
-    return b;
-}
-
 void TFrmHlavni::build_tabs() {
     const std::pair<const char*, QWidget*> pages[] = {
         {"Čas", time_page()},         {"Slunce", sun_page()},          {"Měsíc", moon_page()},
@@ -74,9 +57,9 @@ void TFrmHlavni::build_tabs() {
 
 QWidget* TFrmHlavni::time_page() {
     auto* page = new QWidget;
-    auto* v = page_layout(page, help_button(4, "HelpCas", page));
+    auto* v = page_layout(page, help_button(shell_, 4, "HelpCas", page));
     v->addWidget(add_grid("Tab3", 4, 5));
-    v->addWidget(caption("Rovnodennosti a slunovraty:", page));
+    v->addWidget(bold_label("Rovnodennosti a slunovraty:", page));
     v->addWidget(add_grid("Tab4", 2, 5));
     auto* clocks = new QGridLayout;
     for (std::size_t i = 0; i < clocks_.size(); ++i) {
@@ -99,11 +82,11 @@ QWidget* TFrmHlavni::time_page() {
 
 QWidget* TFrmHlavni::sun_page() {
     auto* page = new QWidget;
-    auto* v = page_layout(page, help_button(2, "HelpSlunce", page));
+    auto* v = page_layout(page, help_button(shell_, 2, "HelpSlunce", page));
     v->addWidget(add_grid("Tab5", 9, 5));
     grids_["Tab5"]->setRowHeight(4, 6);
     grids_["Tab5"]->setRowHeight(6, 6);
-    v->addWidget(caption("Svítání a soumrak:", page));
+    v->addWidget(bold_label("Svítání a soumrak:", page));
     v->addWidget(add_grid("Tab6", 3, 4));
     v->addStretch(1);
     return page;
@@ -111,7 +94,7 @@ QWidget* TFrmHlavni::sun_page() {
 
 QWidget* TFrmHlavni::moon_page() {
     auto* page = new QWidget;
-    auto* v = page_layout(page, help_button(3, "HelpMesic", page));
+    auto* v = page_layout(page, help_button(shell_, 3, "HelpMesic", page));
     auto* top = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     left->addWidget(add_grid("tab7", 4, 5));
@@ -128,7 +111,7 @@ QWidget* TFrmHlavni::moon_page() {
     top->addWidget(panel, 0, Qt::AlignTop);
     top->addStretch(1);
     v->addLayout(top);
-    phase_caption_ = caption("", page);
+    phase_caption_ = bold_label("", page);
     phase_caption_->setObjectName("PhaseCaption");
     v->addWidget(phase_caption_);
     v->addWidget(add_grid("Tab9", 2, 5));
@@ -138,7 +121,7 @@ QWidget* TFrmHlavni::moon_page() {
 
 QWidget* TFrmHlavni::planets_page() {
     auto* page = new QWidget;
-    auto* v = page_layout(page, help_button(5, "HelpPlanety", page));
+    auto* v = page_layout(page, help_button(shell_, 5, "HelpPlanety", page));
     v->addWidget(add_grid("Tab2", 11, 8));
     v->addStretch(1);
     return page;
@@ -146,7 +129,7 @@ QWidget* TFrmHlavni::planets_page() {
 
 QWidget* TFrmHlavni::astrology_page() {
     auto* page = new QWidget;
-    auto* v = page_layout(page, help_button(6, "HelpAstrologie", page));
+    auto* v = page_layout(page, help_button(shell_, 6, "HelpAstrologie", page));
     GridView* g = add_grid("Tab10", 13, 9);
     g->symbol_pixels = 17;
     v->addWidget(g);
@@ -156,7 +139,7 @@ QWidget* TFrmHlavni::astrology_page() {
 
 QWidget* TFrmHlavni::houses_page() {
     auto* page = new QWidget;
-    auto* v = page_layout(page, help_button(7, "HelpDomy", page));
+    auto* v = page_layout(page, help_button(shell_, 7, "HelpDomy", page));
     auto* h = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     left->addWidget(add_grid("Tab12", 2, 6));
@@ -182,7 +165,7 @@ QWidget* TFrmHlavni::houses_page() {
 
 QWidget* TFrmHlavni::tattva_page() {
     auto* page = new QWidget;
-    auto* v = page_layout(page, help_button(58, "SpeedButton8", page));
+    auto* v = page_layout(page, help_button(shell_, 58, "SpeedButton8", page));
     StaticText1 = new QLabel("Tattvy nelze spočítat!", page);
     StaticText1->setObjectName("StaticText1");
     StaticText1->setStyleSheet("background: red; color: white; font-weight: bold; padding: 2px;");

@@ -28,3 +28,7 @@ TFrmStart::TFrmStart(QWidget* parent) : QDialog(parent) {
     layout->addSpacing(12);
     layout->addWidget(version);
 }
+
+void TFrmStart::show_about() { exec(); }
+
+void TFrmStart::mousePressEvent(QMouseEvent*) { accept(); }

@@ -66,6 +66,9 @@ public:
     const SkyView& view() const { return v_; }
     const std::string& refresh_key() const { return refresh_key_; }
 
+    // The next tick recomputes the day values whatever changed (new settings).
+    void force_day_refresh() { refresh_key_.clear(); }
+
     // A new tattva system takes effect at once (the highlight follows on the next tick).
     void retabulate_tattvas(data::AppState& state);
 
