@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTimeEdit>
@@ -96,6 +97,8 @@ TFrmDatum::TFrmDatum(sidora::data::AppState& state, Shell& shell, QWidget* main_
 }
 
 void TFrmDatum::open_dialog() {
+    // On a small screen the dialog takes a size that still fits.
+    if (const QScreen* screen = this->screen(); screen && screen->geometry().width() <= 640) resize(537, 470);
     const sidora::models::DateForm f = sidora::models::date_form_of(state_);
     {
         const QSignalBlocker b1(DateTimer1), b2(datetimer2), b3(Monthcalendar1);
