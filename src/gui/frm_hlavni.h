@@ -115,7 +115,6 @@ private:
     QLabel* Label3;
     QTimeEdit* datetimer2;
     QToolButton* SpeedButton7;
-    QLabel* place_label_;
     QLabel* phase_caption_;
     std::array<QLabel*, 10> clocks_{};
     MoonPicture* Paint1;
