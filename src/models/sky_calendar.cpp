@@ -64,6 +64,12 @@ std::vector<std::pair<std::string, const Grid*>> SkyView::grids() const {
             {"Tab10", &Tab10}, {"Tab11", &Tab11}, {"Tab12", &Tab12}, {"Tab1", &Tab1}};
 }
 
+bool SkyCalendar::tabulate_tattvas(data::AppState& s) {
+    const data::TMisto& p = s.current_place;
+    return s.engine.tattva_table(s.current_moment, p.lat_deg, p.lat_min, p.north != 0, p.lon_deg, p.lon_min,
+                                 p.east != 0, s.zone_offset, s.zone_minutes, s.tattvy.tattva_system);
+}
+
 bool SkyCalendar::refresh_key_changed(const std::string& key) {
     if (key == refresh_key_) return false;
     refresh_key_ = key;
@@ -137,8 +143,7 @@ const SkyView& SkyCalendar::tick(data::AppState& s, const engine::Moment& now) {
     v_.minute = m.minute;
     v_.second = m.second;
 
-    const bool tattvas = e.tattva_table(m, p.lat_deg, p.lat_min, p.north != 0, p.lon_deg, p.lon_min, p.east != 0,
-                                        zo, zm, s.tattvy.tattva_system);
+    const bool tattvas = tabulate_tattvas(s);
     if (tattvas) e.current_tattva(m);
 
     e.compute_sun(m.year, m.month, m.day, m.hour, m.minute, m.second, zo, zm);
@@ -157,10 +162,7 @@ const SkyView& SkyCalendar::tick(data::AppState& s, const engine::Moment& now) {
 void SkyCalendar::retabulate_tattvas(data::AppState& s) {
     const engine::Moment& m = s.current_moment;
     if (m.year == 0 || !v_.computed || s.engine_busy) return;
-    const data::TMisto& p = s.current_place;
-    const bool ok = s.engine.tattva_table(m, p.lat_deg, p.lat_min, p.north != 0, p.lon_deg, p.lon_min,
-                                          p.east != 0, s.zone_offset, s.zone_minutes, s.tattvy.tattva_system);
-    sky::fill_tattva_tab(v_, s.engine, s.tattvy.first_tattva, ok);
+    sky::fill_tattva_tab(v_, s.engine, s.tattvy.first_tattva, tabulate_tattvas(s));
 }
 
 }  // namespace sidora::models

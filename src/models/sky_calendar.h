@@ -75,6 +75,8 @@ public:
 private:
     bool refresh_key_changed(const std::string& key);
     void day_refresh(data::AppState& state);
+    // The tattva periods of the moment's date at the place; false when the Sun does not rise.
+    bool tabulate_tattvas(data::AppState& state);
 
     SkyView v_;
     std::string refresh_key_;
