@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
         std::fprintf(out, ",%s_lon,%s_lat", b.name, b.name);
         if (b.ipl == SE_MOON) std::fputs(",moon_dist_km", out);
     }
-    std::fputs(",eps_mean\n", out);
+    std::fputs(",eps_mean,mercury_geo_lon,venus_geo_lon\n", out);
 
     Lcg rng{kSeed};
     const int32_t want = SEFLG_SWIEPH | SEFLG_NONUT;
@@ -161,8 +161,19 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "obliquity at jd %.8f: %s\n", jd, err);
             return 1;
         }
-        std::fprintf(out, ",%.7f\n", nut[1]);
+        std::fprintf(out, ",%.7f", nut[1]);
         eps.add(nut[1]);
+        // Geometric Mercury and Venus (no light time, aberration or deflection): they
+        // separate what the theories give from what the apparent-place step adds.
+        for (int ipl : {SE_MERCURY, SE_VENUS}) {
+            double xx[6];
+            if (swe_calc(jd, ipl, want | SEFLG_TRUEPOS | SEFLG_NOABERR | SEFLG_NOGDEFL, xx, err) < 0) {
+                std::fprintf(stderr, "geometric body %d at jd %.8f: %s\n", ipl, jd, err);
+                return 1;
+            }
+            std::fprintf(out, ",%.7f", xx[0]);
+        }
+        std::fputc('\n', out);
     }
     if (std::fclose(out) != 0) {
         std::perror(argv[2]);
