@@ -38,6 +38,11 @@ std::vector<Row> read_reference() {
     return rows;
 }
 
+Moment moment_of(const Row& r) {
+    auto u16 = [&](const char* k) { return static_cast<std::uint16_t>(r.v.at(k)); };
+    return {u16("day"), u16("month"), u16("year"), u16("hour"), u16("minute"), u16("second")};
+}
+
 double arcsec_diff(double a, double b) {
     double d = std::fmod(a - b, 360.0);
     if (d > 180) d -= 360;
@@ -89,9 +94,7 @@ TEST(Accuracy, PositionsAgainstTheReference) {
     };
     std::map<std::string, Stat> stats;
     for (const Row& r : rows) {
-        auto u16 = [](double v) { return static_cast<std::uint16_t>(v); };
-        const Moment m{u16(r.v.at("day")), u16(r.v.at("month")), u16(r.v.at("year")),
-                       u16(r.v.at("hour")), u16(r.v.at("minute")), u16(r.v.at("second"))};
+        const Moment m = moment_of(r);
         e.compute_main_window_bodies(m, 0, 0);
         for (int n = 1; n <= 5; ++n) e.asteroid_positions(n, m.year, m.month, m.day, m.hour, m.minute, m.second, 0, 0);
         for (const Check& c : checks) {
@@ -115,9 +118,7 @@ TEST(Accuracy, MercuryAndVenusTheoriesBeforeTheConstantCorrection) {
     Engine e;
     Stat mercury, venus;
     for (const Row& r : rows) {
-        auto u16 = [](double v) { return static_cast<std::uint16_t>(v); };
-        const Moment m{u16(r.v.at("day")), u16(r.v.at("month")), u16(r.v.at("year")),
-                       u16(r.v.at("hour")), u16(r.v.at("minute")), u16(r.v.at("second"))};
+        const Moment m = moment_of(r);
         e.compute_main_window_bodies(m, 0, 0);
         auto geometric = [&](int body) {
             const TBodyRow& row = e.body_table[body];
