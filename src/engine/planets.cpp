@@ -1,6 +1,7 @@
 // Mercury to Pluto: elliptic elements with periodic terms (Mercury, Mars..Neptune), slowly
 // varying elements of date (Venus) and a Fourier series (Pluto).
 #include <cmath>
+#include <functional>
 
 #include "engine/angles.h"
 #include "engine/engine_state.h"
@@ -281,12 +282,8 @@ void Engine::venus_pass(unsigned year, unsigned month, unsigned day, unsigned ho
 
 void Engine::compute_venus(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
                            unsigned second, int zone_offset, int zone_minutes) {
-    run_planet_passes(
-        kVenus,
-        [this](unsigned y, unsigned mo, unsigned d, unsigned h, unsigned mi, unsigned s, int zo, int zm) {
-            venus_pass(y, mo, d, h, mi, s, zo, zm);
-        },
-        year, month, day, hour, minute, second, zone_offset, zone_minutes);
+    run_planet_passes(kVenus, std::bind_front(&Engine::venus_pass, this), year, month, day, hour, minute, second,
+                      zone_offset, zone_minutes);
 }
 
 void Engine::pluto_pass(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
@@ -322,12 +319,8 @@ void Engine::pluto_pass(unsigned year, unsigned month, unsigned day, unsigned ho
 
 void Engine::compute_pluto(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
                            unsigned second, int zone_offset, int zone_minutes) {
-    run_planet_passes(
-        kPluto,
-        [this](unsigned y, unsigned mo, unsigned d, unsigned h, unsigned mi, unsigned s, int zo, int zm) {
-            pluto_pass(y, mo, d, h, mi, s, zo, zm);
-        },
-        year, month, day, hour, minute, second, zone_offset, zone_minutes);
+    run_planet_passes(kPluto, std::bind_front(&Engine::pluto_pass, this), year, month, day, hour, minute, second,
+                      zone_offset, zone_minutes);
 }
 
 }  // namespace sidora::engine

@@ -5,26 +5,12 @@
 #include "models/new_place.h"
 #include "models/places_window.h"
 #include "temp_dir.h"
+#include "../sample_places.h"
 
 using namespace sidora;
 using data::TMisto;
 using models::PlaceField;
-using sidora::test::TempDir;
-
-namespace {
-
-const TMisto kPraha{"Praha", 14, 25, 1, 50, 5, 1};
-const TMisto kBrno{"Brno", 16, 37, 1, 49, 12, 1};
-const TMisto kOstrava{"Ostrava", 18, 17, 1, 49, 50, 1};
-const TMisto kCheb{"Cheb", 12, 22, 1, 50, 5, 1};
-
-std::string file_of(std::initializer_list<TMisto> places) {
-    std::string bytes;
-    for (const auto& p : places) bytes += encode(p);
-    return bytes;
-}
-
-}  // namespace
+using namespace sidora::test;
 
 TEST(PlacesFile, RecordLayoutIsByteExact) {
     const std::string r = encode(TMisto{"Ústí", 14, 2, 0, 50, 40, 0});

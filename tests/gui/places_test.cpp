@@ -18,21 +18,12 @@
 #include "gui/frm_mista.h"
 #include "gui/frm_nove_misto.h"
 #include "gui_fixture.h"
+#include "../sample_places.h"
 
 using sidora::data::TMisto;
+using namespace sidora::test;
 
 namespace {
-
-const TMisto kPraha{"Praha", 14, 25, 1, 50, 5, 1};
-const TMisto kBrno{"Brno", 16, 37, 1, 49, 12, 1};
-const TMisto kOstrava{"Ostrava", 18, 17, 1, 49, 50, 1};
-const TMisto kCheb{"Cheb", 12, 22, 1, 50, 5, 1};
-
-std::string file_of(std::initializer_list<TMisto> places) {
-    std::string bytes;
-    for (const auto& p : places) bytes += encode(p);
-    return bytes;
-}
 
 QStringList items(const QListWidget* list) {
     QStringList out;
