@@ -1,5 +1,6 @@
 #include "gui/dialog_parts.h"
 
+#include "engine/zones.h"
 #include "gui/help_viewer.h"
 
 QToolButton* help_button(Shell& shell, int topic, const QString& name, QWidget* parent) {
@@ -32,4 +33,13 @@ QLabel* bold_label(const QString& text, QWidget* parent) {
     f.setBold(true);
     l->setFont(f);
     return l;
+}
+
+QComboBox* zone_box(QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName("ComboPasmo");
+    for (int z = 1; z <= sidora::engine::kZoneCount; ++z) {
+        box->addItem(QString::fromStdString(sidora::engine::zone_name(z)));
+    }
+    return box;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Small pieces every window builds the same way: its help button, its row of buttons and
-// its bold captions.
+// its bold captions, its zone box.
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -15,3 +16,5 @@ QPushButton* push_button(const QString& text, const QString& name, QWidget* pare
 // The help button at the left, the others at the right in their order.
 QHBoxLayout* button_row(QToolButton* help, std::initializer_list<QPushButton*> buttons);
 QLabel* bold_label(const QString& text, QWidget* parent);
+// "ComboPasmo": the zones by name, in their order.
+QComboBox* zone_box(QWidget* parent);

@@ -15,7 +15,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "engine/zones.h"
 #include "gui/dialog_parts.h"
 #include "gui/frm_nove_misto.h"
 #include "gui/frm_pozor.h"
@@ -44,11 +43,7 @@ TFrmDatum::TFrmDatum(sidora::data::AppState& state, Shell& shell, QWidget* main_
     Label10 = new QLabel(left);
     Label10->setObjectName("Label10");
     Label10->setWordWrap(true);
-    ComboPasmo = new QComboBox(left);
-    ComboPasmo->setObjectName("ComboPasmo");
-    for (int z = 1; z <= sidora::engine::kZoneCount; ++z) {
-        ComboPasmo->addItem(QString::fromStdString(sidora::engine::zone_name(z)));
-    }
+    ComboPasmo = zone_box(left);
     ComboDomov = new PlaceChooser(state_, shell_.place_lists, left);
     form->addRow("Datum:", DateTimer1);
     form->addRow("Čas:", datetimer2);

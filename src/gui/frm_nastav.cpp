@@ -30,11 +30,7 @@ TFrmNastav::TFrmNastav(sidora::data::AppState& state, Shell& shell, QWidget* mai
     setWindowTitle("Nastaveni");
 
     ComboDomov = new PlaceChooser(state_, shell_.place_lists, this);
-    ComboPasmo = new QComboBox(this);
-    ComboPasmo->setObjectName("ComboPasmo");
-    for (int z = 1; z <= sidora::engine::kZoneCount; ++z) {
-        ComboPasmo->addItem(QString::fromStdString(sidora::engine::zone_name(z)));
-    }
+    ComboPasmo = zone_box(this);
     CheckLetni = new QCheckBox("Letní čas", this);
     CheckLetni->setObjectName("CheckLetni");
     CheckBox1 = new QCheckBox("Letní čas nastavovat automaticky", this);
