@@ -20,6 +20,13 @@ struct StartupOptions {
 // when it has none, then runs the start-up sequence. Throws StartupError.
 void start_up(AppState& state, const StartupOptions& options);
 
+// The question the window asks about a damaged settings file (a damaged_settings() error).
+std::string damaged_settings_question(const StartupError& error, const std::filesystem::path& data_dir);
+// Renames the damaged settings file to NAME.poskozeny (NAME.poskozeny.2 ... when that is
+// taken), so that the next start_up writes its defaults. Returns the new path; throws
+// StartupError (naming both files) when the file cannot be renamed.
+std::filesystem::path set_aside_damaged(const StartupError& error, const std::filesystem::path& data_dir);
+
 // Reads tattvy.set and start.mem, derives zone_offset and fills the aspect definitions.
 void load_start_files(AppState& state);
 // Makes current_place the record of mista.dat named home_place_name. When no record bears
