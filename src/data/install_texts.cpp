@@ -47,48 +47,24 @@ bool install_kind(const fs::path& program_dir, const Kind& kind, const InstallPr
     }
     progress.begin(kind.caption, kind.maximum);
     int position = 0;
-    std::optional<fs::path> output;  // the file being written, when created in this run
-    std::string content;
     std::vector<std::string> refused;
     std::vector<std::string> failed;
     std::string first_reason;
-    auto flush = [&] {
-        if (output) {
-            try {
-                io::replace_file(*output, content);
-            } catch (const io::FileError& e) {
-                failed.push_back(output->filename().string());
-                if (first_reason.empty()) first_reason = e.what();
-            }
+    for (const auto& text : parse_sum_file(*sum)) {
+        progress.step(++position);
+        if (!safe_file_name(text.name)) {
+            refused.push_back(text.name);
+            continue;
         }
-        output.reset();
-        content.clear();
-    };
-
-    std::size_t start = 0;
-    while (start < sum->size()) {
-        std::size_t end = sum->find('\n', start);
-        if (end == std::string::npos) end = sum->size();
-        std::string line = sum->substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-
-        if (!line.empty() && line[0] == '@') {
-            progress.step(++position);
-            flush();
-            const std::string name = io::cp1250_to_utf8(line.substr(1));
-            if (!safe_file_name(name)) {
-                refused.push_back(name);
-                continue;
-            }
-            const fs::path target = dir / name;
-            if (!fs::exists(target, ec)) output = target;
-        } else if (output) {
-            content += line;
-            content += "\r\n";
+        const fs::path target = dir / text.name;
+        if (fs::exists(target, ec)) continue;  // the user's own version stays
+        try {
+            io::replace_file(target, text.content);
+        } catch (const io::FileError& e) {
+            failed.push_back(text.name);
+            if (first_reason.empty()) first_reason = e.what();
         }
     }
-    flush();
     // The sum file goes only when every text is in place; otherwise the next start tries again.
     if (failed.empty()) fs::remove(sum_path, ec);
     progress.end();
@@ -108,6 +84,25 @@ bool install_kind(const fs::path& program_dir, const Kind& kind, const InstallPr
 }
 
 }  // namespace
+
+std::vector<SumText> parse_sum_file(std::string_view sum) {
+    std::vector<SumText> texts;
+    std::size_t start = 0;
+    while (start < sum.size()) {
+        std::size_t end = sum.find('\n', start);
+        if (end == std::string_view::npos) end = sum.size();
+        std::string_view line = sum.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty() && line[0] == '@') {
+            texts.push_back({io::cp1250_to_utf8(line.substr(1)), {}});
+        } else if (!texts.empty()) {
+            texts.back().content += line;
+            texts.back().content += "\r\n";
+        }
+    }
+    return texts;
+}
 
 bool installation_requested(const AppState& state) {
     std::error_code ec;

@@ -4,6 +4,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "data/app_state.h"
 #include "data/startup_error.h"
@@ -41,6 +43,13 @@ struct InstallProgress {
     std::function<void()> end;
     std::function<void(const std::string& text)> warn;
 };
+
+// One text of a sum file: "@NAME" starts it, its lines follow (each ends in CR LF in the text).
+struct SumText {
+    std::string name;  // UTF-8, as written in the file: not yet checked to be a safe file name
+    std::string content;
+};
+std::vector<SumText> parse_sum_file(std::string_view sum);
 
 // Whether the marker asking for the installation of interpretation texts is present.
 bool installation_requested(const AppState& state);
