@@ -14,7 +14,10 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 endif
 
-.PHONY: setup build build-san run test bench screenshots clean
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 120
+
+.PHONY: setup build build-san run test bench fuzz fuzz-run screenshots clean
 
 setup:
 	@bash scripts/setup.sh
@@ -43,6 +46,18 @@ test: build build-san
 
 bench: build
 	./$(BUILD)/bench/sidora-bench
+
+# libFuzzer targets of every decoder, built by clang with ASan and UBSan (scripts/setup.sh --fuzz
+# installs clang). `make fuzz-run` runs each FUZZ_SECONDS, two at a time.
+$(FUZZ_BUILD)/build.ninja:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_ARGS) -DSIDORA_FUZZ=ON -DSIDORA_GUI=OFF \
+	  -DSIDORA_BENCH=OFF -DBUILD_TESTING=OFF
+
+fuzz: $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz-run: fuzz
+	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # The seven tabs of the main window at one moment, for the documentation.
 screenshots: build

@@ -2,6 +2,11 @@
 # Installs the Debian packages the build, the tests and the program need, when missing.
 set -euo pipefail
 
+# --fuzz: what `make fuzz` needs besides (clang with libFuzzer); not part of the normal set-up.
+if [ "${1:-}" = "--fuzz" ]; then
+  fuzz_packages=(clang)
+fi
+
 packages=(
   cmake ninja-build g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -11,6 +16,7 @@ packages=(
   fonts-dejavu-core
   python3
   poppler-utils
+  ${fuzz_packages[@]+"${fuzz_packages[@]}"}
 )
 
 missing=()

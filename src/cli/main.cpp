@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
         return 2;
     } catch (const data::StartupError& e) {
         std::cerr << "sidora-cli: " << e.message() << "\n";
-        return 3;
+        // A damaged settings file is left for the window to set aside with the user's consent.
+        return e.damaged_settings() ? 1 : 3;
     } catch (const std::exception& e) {
         std::cerr << "sidora-cli: " << e.what() << "\n";
         return 1;

@@ -56,6 +56,10 @@ std::optional<data::TMisto> MomentOptions::place_of(const data::AppState& state,
         data::PlacesStore store(state.program_dir / data::kPlacesFile);
         auto found = store.find_place(*place);
         if (!found) why = "Místo „" + *place + "“ v seznamu není!";
+        if (found && found->damaged) {
+            why = *data::damaged_place_message(*found);
+            return std::nullopt;
+        }
         return found;
     }
     data::TMisto p = state.current_place;

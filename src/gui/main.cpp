@@ -2,8 +2,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -17,6 +19,32 @@
 #include "gui/help_viewer.h"
 #include "gui/place_lists.h"
 #include "models/moment_args.h"
+
+namespace {
+
+// A damaged settings file: go on with the defaults only when the user agrees, keeping the
+// damaged file beside them. False when the user declines or the file cannot be set aside.
+bool ask_to_set_aside(const sidora::data::StartupError& e, const std::filesystem::path& data_dir, QWidget& splash) {
+    splash.hide();
+    QMessageBox box(QMessageBox::Warning, "Sidora",
+                    QString::fromStdString(sidora::data::damaged_settings_question(e, data_dir)));
+    QPushButton* yes = box.addButton("Ano", QMessageBox::YesRole);
+    box.addButton("Ne", QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    if (box.clickedButton() != yes) return false;
+    try {
+        sidora::data::set_aside_damaged(e, data_dir);
+    } catch (const sidora::data::StartupError& failed) {
+        std::cerr << "sidora: " << failed.message() << "\n";
+        QMessageBox::critical(nullptr, "Sidora", QString::fromStdString(failed.message()));
+        return false;
+    }
+    splash.show();
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -72,15 +100,27 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
 
     sidora::data::AppState state;
-    try {
-        sidora::data::start_up(state, {sidora::data::resolve_data_dir(dir), sidora::data::shipped_data_dir()});
-    } catch (const sidora::data::StartupError& e) {
-        splash.close();
-        std::cerr << "sidora: " << e.message() << "\n";
-        QMessageBox box(QMessageBox::Critical, "Sidora", QString::fromStdString(e.message()));
-        if (quit_after) QTimer::singleShot(*quit_after, &box, &QMessageBox::accept);
-        box.exec();
-        return 3;
+    // Unattended runs (a screenshot, a timed quit) have nobody to ask.
+    const bool unattended = quit_after || parser.isSet(screenshot_option);
+    for (;;) {
+        std::filesystem::path data_dir;
+        try {
+            data_dir = sidora::data::resolve_data_dir(dir);
+            sidora::data::start_up(state, {data_dir, sidora::data::shipped_data_dir()});
+            break;
+        } catch (const sidora::data::StartupError& e) {
+            std::cerr << "sidora: " << e.message() << "\n";
+            if (e.damaged_settings()) {
+                if (unattended) return 1;
+                if (!ask_to_set_aside(e, data_dir, splash)) return 1;
+                continue;
+            }
+            splash.close();
+            if (unattended) return 3;
+            QMessageBox box(QMessageBox::Critical, "Sidora", QString::fromStdString(e.message()));
+            box.exec();
+            return 3;
+        }
     }
 
     if (at) {

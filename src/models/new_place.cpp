@@ -68,13 +68,13 @@ std::optional<FormError> save_place(data::PlacesStore& store, const std::string&
                                     const PlaceForm& form) {
     if (auto error = validate_place_form(form)) return error;
     const data::TMisto record = record_of(form);
-    if (edited_place.empty()) {
-        for (const auto& p : store.read_all()) {
-            if (p.name == form.name) return FormError{form.name + " byl již dříve uložen!", PlaceField::Name};
-        }
-        store.append(record);
-    } else {
-        store.rewrite(edited_place, record);
+    // The store checks the name against the file as it is under its lock, so a place another
+    // program added meanwhile counts too.
+    try {
+        if (edited_place.empty()) store.append(record);
+        else store.rewrite(edited_place, record);
+    } catch (const data::PlaceNameTaken& e) {
+        return FormError{form.name + " byl již dříve uložen!", PlaceField::Name};
     }
     return std::nullopt;
 }

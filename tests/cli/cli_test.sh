@@ -50,13 +50,15 @@ for args in "time --at 2001-02-29T10:00" "time --at 2000-01-01T24:00" "time --zo
   check "one error line for: $args" "1" "$(wc -l < "$work/err")"
 done
 
-# A truncated settings file stops the program with its code and is left alone.
+# A truncated settings file stops the program with its code and is left alone: only the
+# window may set it aside, after asking.
 b="$work/broken"
 mkdir -p "$b"
 head -c 100 /dev/zero > "$b/start.mem"
 "$cli" --dir "$b" time >/dev/null 2>"$work/err"
-check "broken start.mem status" "3" "$?"
+check "broken start.mem status" "1" "$?"
 check "broken start.mem message" "1" "$(grep -c 'Běhová chyba 4 (start.mem)' "$work/err")"
 check "broken start.mem kept" "100" "$(stat -c %s "$b/start.mem")"
+check "nothing set aside" "" "$(ls "$b" | grep poskozeny)"
 
 finish

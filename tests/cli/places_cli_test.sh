@@ -48,18 +48,20 @@ check "middle record deleted" "Praha,Sever,Ostrava,Cheb" "$(names)"
 check "last record deleted" "Praha,Sever,Ostrava" "$(names)"
 check "size after deleting" "204" "$(stat -c %s "$d/mista.dat")"
 
-# Editing keeps the slot and skips the duplicate check, as the dialog does.
-"$cli" --dir "$d" places edit Sever --name Ostrava --lat 10:10S
-check "edit in place" "Praha,Ostrava,Ostrava" "$(names)"
+# A rename onto another place's name would leave two records of one name: refused.
+refused "Ostrava byl již dříve uložen!" edit Sever --name Ostrava --lat 10:10S
+# Editing keeps the slot.
+"$cli" --dir "$d" places edit Sever --name Jih --lat 10:10S
+check "edit in place" "Praha,Jih,Ostrava" "$(names)"
 check "edited coordinates" "10° 10´ jižně	180° 59´ západně" "$("$cli" --dir "$d" places list | sed -n 2p | cut -f2,3)"
 
 # Another letter case is another place.
 "$cli" --dir "$d" places add praha --lat 50:05N --lon 14:25E
-check "lower-case praha added" "Praha,Ostrava,Ostrava,praha" "$(names)"
+check "lower-case praha added" "Praha,Jih,Ostrava,praha" "$(names)"
 
 # A question on a terminal, answered there.
 printf 'a\n' | script -qec "$cli --dir $d places delete praha" /dev/null >/dev/null
-check "deleted after the answer on a terminal" "Praha,Ostrava,Ostrava" "$(names)"
+check "deleted after the answer on a terminal" "Praha,Jih,Ostrava" "$(names)"
 
 # A 40-character name written by another program is shown whole.
 long="Nejdelší název místa, jaký se sem vejde!"
