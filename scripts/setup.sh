@@ -5,11 +5,13 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   xvfb xauth
   fonts-dejavu-core
   python3
   poppler-utils
+  desktop-file-utils
 )
 
 missing=()
