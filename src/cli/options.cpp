@@ -124,7 +124,7 @@ std::optional<data::TMisto> choose(const PlaceOptions& o, const data::AppState& 
     if (o.place) {
         data::PlacesStore store(state.program_dir / data::kPlacesFile);
         auto found = store.find_place(*o.place);
-        if (!found) why = "Místo „" + *o.place + "“ v seznamu není!";
+        if (!found) why = "Místo „" + printable(*o.place) + "“ v seznamu není!";
         return found;
     }
     data::TMisto p = state.current_place;

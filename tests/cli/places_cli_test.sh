@@ -102,6 +102,16 @@ printf '\0\0\0\x01\0\0\0\x02\0\0\0\x01\0\0\0\x03\0\0\0\x04\0\0\0\x01\0\0\0' >> "
 cat "$work/rec" >> "$d/mista.dat"
 check "40-character name listed whole" "$long" "$("$cli" --dir "$d" places list | tail -1 | cut -f1)"
 
+# Names another program wrote with control characters are printed escaped, and as JSON text.
+printf '\x09\x1b[2Jx\ny\x81z' > "$work/rec"
+printf '\0%.0s' $(seq 31) >> "$work/rec"
+printf '\0\0\0\x01\0\0\0\x02\0\0\0\x01\0\0\0\x03\0\0\0\x04\0\0\0\x01\0\0\0' >> "$work/rec"
+cat "$work/rec" >> "$d/mista.dat"
+check "control characters escaped" '\x1b[2Jx\ny\u0081z' "$("$cli" --dir "$d" places list | tail -1 | cut -f1)"
+check "no control character reaches the terminal" "0" "$("$cli" --dir "$d" places list | tr -d '\n\t' | LC_ALL=C grep -c $'[\x01-\x1f\x7f]')"
+check "the same name as JSON" "['\\x1b[2Jx\\ny\\x81z', 3]" \
+  "$("$cli" --dir "$d" places list --json | python3 -c 'import json, sys; p = json.load(sys.stdin)[-1]; print([p["name"], p["lat_deg"]])')"
+
 # A file that is not a whole number of records is reported and left alone.
 printf 'xyz' >> "$d/mista.dat"
 size=$(stat -c %s "$d/mista.dat")
