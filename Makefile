@@ -1,7 +1,8 @@
-# make run | make test | make bench | make build
+# make run | make test | make bench | make build | make install [PREFIX=...]
 BUILD      ?= build
 SAN_BUILD  ?= build-san
 JOBS       ?= 2
+PREFIX     ?= $(HOME)/.local
 CMAKE_ARGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifdef CI
 CMAKE_ARGS += -DSIDORA_WERROR=ON
@@ -14,7 +15,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 endif
 
-.PHONY: setup build build-san run test bench screenshots clean
+.PHONY: setup build build-san run test bench install screenshots clean
 
 setup:
 	@bash scripts/setup.sh
@@ -43,6 +44,10 @@ test: build build-san
 
 bench: build
 	./$(BUILD)/bench/sidora-bench
+
+# The programs, their data, the desktop entry and the icon under PREFIX (default ~/.local).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # The seven tabs of the main window at one moment, for the documentation.
 screenshots: build
