@@ -8,6 +8,7 @@
 
 #include "data/data_dir.h"
 #include "data/startup.h"
+#include "gui/czech.h"
 #include "gui/frm_hlavni.h"
 #include "gui/frm_pozor.h"
 #include "gui/frm_progress.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);  // takes Qt's own options out of argv
     QApplication::setApplicationName("Sidora");
     QApplication::setApplicationVersion(SIDORA_VERSION);
+    speak_czech(app);
     if (const auto status = read_program_options(argc, argv, options)) return *status;
     const std::optional<std::string>& dir = options.dir;
     const std::optional<int>& quit_after = options.quit_after;
