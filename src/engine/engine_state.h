@@ -210,7 +210,7 @@ public:
     // sidereal_degrees holds the MC. Runs sun_day for the date (it overwrites the Sun's day).
     void compute_houses(unsigned day, unsigned month, unsigned year, int lat_deg, int lat_min, bool north,
                         int lon_deg, int lon_min, bool east, int zone_offset, int zone_minutes);
-    // House 1..12 of every body row in the system 1..16.
+    // House 1..12 of every body row in the system 1..16; 0 in every row when it has no cusps.
     void house_of_bodies(int house_system);
 
     // ---- Tattva periods: sixty start times (zone-time hours) from the geometric sunrise.

@@ -156,14 +156,10 @@ void Engine::horizon_positions(unsigned day, unsigned month, unsigned year, int 
         const double rc = ca == 0 ? 2 : (std::sin(phi) * std::cos(dec) * std::cos(H) - std::cos(phi) * std::sin(dec)) / ca;
         const double s = std::fabs(rs) <= 1 ? std::asin(rs) : 0;
         const double c = std::fabs(rc) <= 1 ? std::acos(rc) : 0;
-        double A = (s == 0 || c == 0) ? 0 : s > 0 ? c : kTwoPi - c;
-        A = normalize_rad(A) / kDeg + 180;
-        if (A >= 360) A -= 360;
-        if (phi < 0) {
-            A = 180 - A;
-            if (A < 0) A += 360;
-        }
-        horizon_table[static_cast<std::size_t>(b + 1)] = {alt / kDeg, A};
+        // Counted from the south, then turned to count from the north; the same on both
+        // sides of the equator.
+        const double A = (s == 0 || c == 0) ? 0 : s > 0 ? c : kTwoPi - c;
+        horizon_table[static_cast<std::size_t>(b + 1)] = {alt / kDeg, normalize_deg(A / kDeg + 180)};
     }
 }
 
