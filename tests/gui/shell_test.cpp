@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCalendarWidget>
+#include <QDateEdit>
 #include <QDir>
 #include <QLabel>
 #include <QDialogButtonBox>
@@ -292,6 +293,33 @@ private slots:
         QCOMPARE(shown, QString("Běhová chyba 101 (tattvy.set): soubor nelze zapsat."));
         QVERIFY(!f.pozor.isVisible());
         QVERIFY(!main.isVisible());
+    }
+
+    void aDateTypedOverTheSelectedOneKeepsItsDayAndAYearOutOfRangeIsExplained() {
+        GuiFixture f;
+        TFrmHlavni& main = f.start();
+        TFrmDatum& d = main.date_dialog();
+        d.open_dialog();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        struct Case {
+            const char* typed;
+            QDate date;
+        };
+        for (const Case& c : {Case{"15.3.2004", QDate(2004, 3, 15)}, Case{"28.12.1999", QDate(1999, 12, 28)},
+                              Case{"7.7.2010", QDate(2010, 7, 7)}}) {
+            d.DateTimer1->setDate(QDate(2004, 1, 5));
+            d.DateTimer1->setFocus();
+            QTest::keyClick(d.DateTimer1, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(d.DateTimer1, c.typed);
+            QCOMPARE(d.DateTimer1->date(), c.date);
+        }
+        QVERIFY(!f.pozor.isVisible());
+        QTest::keyClick(d.DateTimer1, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(d.DateTimer1, "3.1.17");
+        QVERIFY(f.pozor.isVisible());
+        QCOMPARE(f.pozor.text(), QString("Rok musí ležet v rozmezí 1800 až 2100!"));
+        QVERIFY(d.DateTimer1->date().year() >= 1800);
+        d.reject();
     }
 };
 
