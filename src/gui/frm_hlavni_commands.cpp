@@ -122,7 +122,7 @@ void TFrmHlavni::build_tool_bar() {
     }
     print->setMenu(sizes);
     print->setPopupMode(QToolButton::MenuButtonPopup);
-    QToolButton* help = add_tool("ToolButton5", "?", "Nápověda", "", [this] { shell_.help.show_topic(1); });
+    QToolButton* help = add_tool("ToolButton5", "?", "Nápověda", "", [this] { shell_.help.show_topic(1, this); });
     help->setProperty("helpTopic", 1);
     add_tool("ToolButton3", "i", "O programu (CTRL-I)", "Ctrl+I", [this] { splash_.show_about(); });
     QToolButton* quit = add_tool("ToolButton24", "", "Konec (ALT-F4)", "", [this] { close(); });

@@ -79,7 +79,7 @@ TFrmNoveMisto::TFrmNoveMisto(sidora::data::AppState& state, Shell& shell, std::s
     help->setObjectName("BitHelp");
     connect(BitBtn1, &QPushButton::clicked, this, &TFrmNoveMisto::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { shell_.help.show_topic(9); });
+    connect(help, &QPushButton::clicked, this, [this] { shell_.help.show_topic(9, this); });
 
     auto* name_row = new QHBoxLayout;
     name_row->addWidget(new QLabel("Místo:", this));

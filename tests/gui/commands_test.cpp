@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimeEdit>
 #include <QToolButton>
@@ -260,6 +262,11 @@ private slots:
         for (int t : topics) {
             const auto page = *shipped / "help" / (std::to_string(t) + ".html");
             QVERIFY2(std::filesystem::exists(page), page.c_str());
+            // Buttons are named as the user sees them, without their accelerator signs.
+            QFile file(QString::fromStdString(page.string()));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(file.readAll());
+            QVERIFY2(!html.contains(QRegularExpression("&amp;\\w")), page.c_str());
         }
     }
 

@@ -4,18 +4,27 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCalendarWidget>
+#include <QDateEdit>
+#include <QDir>
+#include <QLabel>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QWindow>
 #include <QTimer>
 
 #include <functional>
 
 #include "data/places_store.h"
 #include "gui/czech.h"
+#include "gui/frm_datum.h"
+#include "gui/frm_mista.h"
+#include "gui/frm_nastav.h"
 #include "gui/frm_nove_misto.h"
 #include "gui/frm_orbis2.h"
 #include "gui/number_field.h"
@@ -34,6 +43,46 @@ QStringList button_texts(const QMessageBox& box) {
 // Types text key by key, Czech letters included.
 void type(QWidget* w, const QString& text) {
     for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// Whether a click given to the window, as the platform gives it, reaches the widget: a window
+// blocked by a modal dialog never gets it.
+bool takes_clicks(QWidget* w) {
+    struct Counter : QObject {
+        int presses = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::MouseButtonPress) ++presses;
+            return false;
+        }
+    } counter;
+    w->installEventFilter(&counter);
+    QTest::mouseClick(w->window()->windowHandle(), Qt::LeftButton, {}, w->mapTo(w->window(), w->rect().center()));
+    w->removeEventFilter(&counter);
+    return counter.presses == 1;
+}
+
+// What the help window showed while a dialog was up: checked there, compared after it closed.
+struct HelpSeen {
+    bool visible = false, enabled = false, above_asker = false, takes_input = false;
+    int topic = 0;
+};
+
+HelpSeen look_at_help(GuiFixture& f, QWidget* asker) {
+    HelpSeen seen;
+    seen.visible = f.help.isVisible();
+    seen.enabled = f.help.isEnabled();
+    seen.above_asker = f.help.windowHandle()->transientParent() == asker->windowHandle();
+    seen.takes_input = takes_clicks(f.help.findChild<QTextBrowser*>()->viewport());
+    seen.topic = f.help.topic();
+    return seen;
+}
+
+void check(const HelpSeen& seen, int topic) {
+    QVERIFY(seen.visible);
+    QVERIFY(seen.enabled);
+    QVERIFY(seen.above_asker);
+    QVERIFY(seen.takes_input);
+    QCOMPARE(seen.topic, topic);
 }
 
 }  // namespace
@@ -137,6 +186,140 @@ private slots:
         QTest::keyClick(field, Qt::Key_Backspace);
         QTest::mouseClick(w.BitNastav, Qt::LeftButton);
         QCOMPARE(f.state.orbs.point_orbs[1], 0.0);
+    }
+
+    void helpOpensAboveEachModalDialogAndTakesInput() {
+        GuiFixture f;
+        TFrmHlavni& main = f.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        // Open and visible already behind the dialogs: asking again brings it above each.
+        f.help.show_topic(1, &main);
+
+        HelpSeen settings;
+        QTimer::singleShot(0, [&] {
+            auto* d = &main.settings_dialog();
+            d->findChild<QToolButton*>("HelpNastav")->click();
+            settings = look_at_help(f, d);
+            d->reject();
+        });
+        main.settings_dialog().open_dialog();
+        check(settings, 8);
+        // The dialog gone, the help is above the main window again.
+        QCOMPARE(f.help.windowHandle()->transientParent(), main.windowHandle());
+
+        TFrmDatum& datum = main.date_dialog();
+        datum.open_dialog();
+        QVERIFY(datum.isModal());
+        datum.findChild<QToolButton*>("HelpDatum")->click();
+        const HelpSeen date = look_at_help(f, &datum);
+        check(date, 15);
+
+        // A new place asked from the date dialog: a modal dialog above a modal dialog.
+        HelpSeen new_place;
+        QTimer::singleShot(0, [&] {
+            QWidget* d = QApplication::activeModalWidget();
+            if (d && d->objectName() == "TFrmNoveMisto") {
+                d->findChild<QPushButton*>("BitHelp")->click();
+                new_place = look_at_help(f, d);
+                static_cast<QDialog*>(d)->reject();
+            }
+        });
+        datum.BitNove->click();
+        check(new_place, 9);
+        QCOMPARE(f.help.windowHandle()->transientParent(), datum.windowHandle());
+        datum.reject();
+    }
+
+    void placesAndWarningsStayAboveTheMainWindowOnly() {
+        GuiFixture f;
+        TFrmHlavni& main = f.start();
+        QTest::mouseClick(main.place_button(), Qt::LeftButton);
+        TFrmMista& mista = main.places_window();
+        QVERIFY(mista.isVisible());
+        for (QWidget* w : std::initializer_list<QWidget*>{&mista, &f.pozor}) {
+            QVERIFY(!(w->windowFlags() & Qt::WindowStaysOnTopHint));
+        }
+        QCOMPARE(mista.windowHandle()->transientParent(), main.windowHandle());
+        mista.findChild<QPushButton*>("BitHelp")->click();
+        check(look_at_help(f, &mista), 11);
+        f.pozor.show_warning("Není vybráno žádné místo!");
+        QVERIFY(f.pozor.windowHandle()->transientParent() != nullptr);
+    }
+
+    void aLongWarningAfterAShortOneShowsEveryLine() {
+        TFrmPozor pozor;
+        pozor.show_warning("Není vybráno žádné místo!");
+        auto* label = pozor.findChild<QLabel*>("Label1");
+        const int one_line = label->height();
+        const QString three = "Domovské místo nelze přejmenovat!\nNejprve nastavte jiný domov\nv nastavení programu.";
+        pozor.show_warning(three);
+        QCOMPARE(pozor.text(), three);
+        QVERIFY(label->height() >= 3 * QFontMetrics(label->font()).lineSpacing());
+        QVERIFY(label->height() > 2 * one_line);
+        QVERIFY(pozor.rect().contains(label->geometry()));
+        // Back to one line, the window shrinks again.
+        pozor.show_warning("Není vybráno žádné místo!");
+        QCOMPARE(label->height(), one_line);
+    }
+
+    void closingTheMainWindowClosesEveryWindowAndEndsTheProgram() {
+        GuiFixture f;
+        TFrmHlavni& main = f.start();
+        QTest::mouseClick(main.place_button(), Qt::LeftButton);
+        f.help.show_topic(1, &main);
+        QVERIFY(main.places_window().isVisible());
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+        watchdog.start(5000);
+        QTimer::singleShot(0, &main, [&main] { main.close(); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!main.isVisible());
+        QVERIFY(!main.places_window().isVisible());
+        QVERIFY(!f.help.isVisible());
+    }
+
+    void aFailedSaveOfTheTattvaChoicesIsShownBeforeTheEnd() {
+        GuiFixture f;
+        TFrmHlavni& main = f.start();
+        QFile::remove(f.dir.filePath("tattvy.set"));
+        QVERIFY(QDir(f.dir.path()).mkdir("tattvy.set"));  // cannot be written over
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            shown = f.pozor.isVisible() ? f.pozor.text() : QString();
+            f.pozor.findChild<QPushButton*>("BitOK")->click();
+        });
+        main.close();
+        QCOMPARE(shown, QString("Běhová chyba 101 (tattvy.set): soubor nelze zapsat."));
+        QVERIFY(!f.pozor.isVisible());
+        QVERIFY(!main.isVisible());
+    }
+
+    void aDateTypedOverTheSelectedOneKeepsItsDayAndAYearOutOfRangeIsExplained() {
+        GuiFixture f;
+        TFrmHlavni& main = f.start();
+        TFrmDatum& d = main.date_dialog();
+        d.open_dialog();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        struct Case {
+            const char* typed;
+            QDate date;
+        };
+        for (const Case& c : {Case{"15.3.2004", QDate(2004, 3, 15)}, Case{"28.12.1999", QDate(1999, 12, 28)},
+                              Case{"7.7.2010", QDate(2010, 7, 7)}}) {
+            d.DateTimer1->setDate(QDate(2004, 1, 5));
+            d.DateTimer1->setFocus();
+            QTest::keyClick(d.DateTimer1, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(d.DateTimer1, c.typed);
+            QCOMPARE(d.DateTimer1->date(), c.date);
+        }
+        QVERIFY(!f.pozor.isVisible());
+        QTest::keyClick(d.DateTimer1, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(d.DateTimer1, "3.1.17");
+        QVERIFY(f.pozor.isVisible());
+        QCOMPARE(f.pozor.text(), QString("Rok musí ležet v rozmezí 1800 až 2100!"));
+        QVERIFY(d.DateTimer1->date().year() >= 1800);
+        d.reject();
     }
 };
 
