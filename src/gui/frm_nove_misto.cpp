@@ -9,9 +9,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "gui/digit_filter.h"
 #include "gui/frm_pozor.h"
 #include "gui/help_viewer.h"
+#include "gui/number_field.h"
 #include "gui/place_lists.h"
 #include "models/new_place.h"
 
@@ -28,13 +28,9 @@ TFrmNoveMisto::TFrmNoveMisto(sidora::data::AppState& state, Shell& shell, std::s
     setWindowTitle("Nové místo");
     setModal(true);
 
-    auto* digits = new DigitKeyFilter(this);
     auto number_box = [&](const char* name, int max_length) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(name);
-        e->setMaxLength(max_length);
+        auto* e = new NumberField(name, max_length, this);
         e->setFixedWidth(48);
-        e->installEventFilter(digits);
         return e;
     };
 

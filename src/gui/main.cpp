@@ -9,6 +9,7 @@
 
 #include "data/data_dir.h"
 #include "data/startup.h"
+#include "gui/czech.h"
 #include "gui/frm_hlavni.h"
 #include "gui/frm_pozor.h"
 #include "gui/frm_progress.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Sidora");
     QApplication::setApplicationVersion(SIDORA_VERSION);
+    speak_czech(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Astronomický a astrologický kalendář");
