@@ -22,8 +22,10 @@ std::string not_in_file(const std::string& name) { return "osoba „" + name + "
 
 }  // namespace
 
-std::string PersonsStore::checked_bytes(int code) const {
-    auto bytes = io::read_file(file_);
+namespace {
+
+// The file's bytes after checking its layout; `code` names the operation in the error.
+std::string checked(std::optional<std::string> bytes, int code) {
     if (!bytes) throw PersonsError(code, "soubor nelze otevřít.");
     if (bytes->size() < kRecord || bytes->size() % kRecord != 0) {
         throw PersonsError(code, "délka souboru (" + std::to_string(bytes->size()) +
@@ -37,12 +39,24 @@ std::string PersonsStore::checked_bytes(int code) const {
     return std::move(*bytes);
 }
 
-void PersonsStore::write(const std::string& bytes, int code) const {
-    if (!io::write_file_atomic(file_, bytes)) throw PersonsError(code, "soubor nelze zapsat.");
+}  // namespace
+
+// Each change is made to the file as it is on disk under the writers' lock; a refusal
+// inside (a damaged file, a name no longer there) leaves it untouched.
+void PersonsStore::change(int read_code, int write_code, const std::function<void(std::string&)>& edit) const {
+    try {
+        io::change_file(file_, [&](const std::optional<std::string>& current) -> std::optional<std::string> {
+            std::string bytes = checked(current, read_code);
+            edit(bytes);
+            return bytes;
+        });
+    } catch (const io::FileError& e) {
+        throw PersonsError(write_code, e.what());
+    }
 }
 
 std::vector<TOsoba> PersonsStore::read_all() const {
-    const std::string bytes = checked_bytes(26);
+    const std::string bytes = checked(io::read_file(file_), 26);
     std::vector<TOsoba> persons;
     persons.reserve(bytes.size() / kRecord - 1);
     for (std::size_t off = kRecord; off < bytes.size(); off += kRecord) {
@@ -60,27 +74,25 @@ std::optional<TOsoba> PersonsStore::find_person(const std::string& name) const {
 
 // Changes touch only the records they concern: the other records keep their bytes.
 void PersonsStore::append(const TOsoba& person) {
-    std::string bytes = checked_bytes(110);
-    bytes += encode(person);
-    write(bytes, 110);
+    change(110, 110, [&](std::string& bytes) { bytes += encode(person); });
 }
 
 void PersonsStore::rewrite(const std::string& name, const TOsoba& person) {
-    std::string bytes = checked_bytes(112);
-    const auto off = offset_of(bytes, name);
-    if (!off) throw PersonsError(112, not_in_file(name));
-    bytes.replace(*off, kRecord, encode(person));
-    write(bytes, 114);
+    change(112, 114, [&](std::string& bytes) {
+        const auto off = offset_of(bytes, name);
+        if (!off) throw PersonsError(112, not_in_file(name));
+        bytes.replace(*off, kRecord, encode(person));
+    });
 }
 
 void PersonsStore::remove(const std::string& name) {
-    std::string bytes = checked_bytes(28);
-    const auto off = offset_of(bytes, name);
-    if (!off) throw PersonsError(28, not_in_file(name));
-    const std::size_t last = bytes.size() - kRecord;
-    bytes.replace(*off, kRecord, bytes.substr(last, kRecord));
-    bytes.resize(last);
-    write(bytes, 30);
+    change(28, 30, [&](std::string& bytes) {
+        const auto off = offset_of(bytes, name);
+        if (!off) throw PersonsError(28, not_in_file(name));
+        const std::size_t last = bytes.size() - kRecord;
+        bytes.replace(*off, kRecord, bytes.substr(last, kRecord));
+        bytes.resize(last);
+    });
 }
 
 namespace {

@@ -1,8 +1,9 @@
 #pragma once
 // Operations on osoby.dat. Record 0 is the version record and is never read as a person or
-// moved; every operation reads the file as the last write left it, and every change writes
-// the whole file through a temporary file, so a failure leaves it as it was.
+// moved; every operation reads the file as the last write left it, and every change is made
+// by io::change_file, so a failure leaves it as it was.
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -42,9 +43,8 @@ public:
     void remove(const std::string& name);
 
 private:
-    // The file's bytes after checking its layout; `code` names the operation in the error.
-    std::string checked_bytes(int code) const;
-    void write(const std::string& bytes, int code) const;
+    // Applies `edit` to the checked bytes; the codes name the operation in the errors.
+    void change(int read_code, int write_code, const std::function<void(std::string&)>& edit) const;
     std::filesystem::path file_;
 };
 

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "data/startup.h"
+#include "gui/frm_astro_dat.h"
 #include "gui/frm_datum.h"
 #include "gui/frm_mista.h"
 #include "gui/frm_nastav.h"
@@ -51,6 +52,7 @@ TFrmHlavni::TFrmHlavni(sidora::data::AppState& state, Shell& shell, TFrmStart& s
     mista_ = new TFrmMista(state_, shell_, this);
     datum_ = new TFrmDatum(state_, shell_, this);
     nastav_ = new TFrmNastav(state_, shell_, this);
+    astro_dat_ = new TFrmAstroDat(state_, shell_, this);
     connect(datum_, &TFrmDatum::momentSet, this, [this] { refresh_now(false); });
     connect(mista_, &TFrmMista::shownChanged, this, [this](bool shown) {
         set_place_window_shown(shown);
