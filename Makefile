@@ -1,7 +1,8 @@
-# make run | make test | make bench | make build
+# make run | make test | make bench | make build | make install [PREFIX=...]
 BUILD      ?= build
 SAN_BUILD  ?= build-san
 JOBS       ?= 2
+PREFIX     ?= $(HOME)/.local
 CMAKE_ARGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifdef CI
 CMAKE_ARGS += -DSIDORA_WERROR=ON
@@ -17,7 +18,7 @@ endif
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 120
 
-.PHONY: setup build build-san run test bench fuzz fuzz-run screenshots clean
+.PHONY: setup build build-san run test bench install fuzz fuzz-run screenshots clean
 
 setup:
 	@bash scripts/setup.sh
@@ -58,6 +59,10 @@ fuzz: $(FUZZ_BUILD)/build.ninja
 
 fuzz-run: fuzz
 	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The programs, their data, the desktop entry and the icon under PREFIX (default ~/.local).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # The seven tabs of the main window at one moment, for the documentation.
 screenshots: build

@@ -10,11 +10,14 @@ fi
 packages=(
   cmake ninja-build g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-translations-l10n
   xvfb xauth
   fonts-dejavu-core
   python3
   poppler-utils
+  desktop-file-utils
   ${fuzz_packages[@]+"${fuzz_packages[@]}"}
 )
 

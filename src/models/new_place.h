@@ -26,6 +26,11 @@ struct FormError {
 // The form of a stored place, as the dialog shows it for editing.
 PlaceForm form_of(const data::TMisto& place);
 
+// Why a place name cannot be stored, or nothing: blank, spaces at either end, control
+// characters (C0, DEL, C1), or characters the places file cannot hold. The new-place dialog
+// and the command line both refuse by it.
+std::optional<std::string> place_name_problem(const std::string& name);
+
 // The checks of "&Ulož" in their order; the first failure is returned.
 std::optional<FormError> validate_place_form(const PlaceForm& form);
 

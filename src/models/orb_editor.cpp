@@ -7,7 +7,8 @@
 namespace sidora::models {
 
 std::string orb_field_text(const std::string& text) {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos) return "0";
+    if (text.empty()) return text;
+    if (text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos) return "0";
     const long v = std::stol(text);
     return v > 18 ? "18" : std::to_string(v);
 }

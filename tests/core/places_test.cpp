@@ -121,7 +121,20 @@ TEST(NewPlaceForm, ChecksInTheDialogsOrder) {
         {{"A", "90", "30", true, "-1", "0", true}, "Zeměpisná délka může nabývat hodnot od 0 do 180°!", PlaceField::LonDeg},
         {{"A", "90", "30", true, "181", "0", true}, "Zeměpisná délka může nabývat hodnot od 0 do 180°!", PlaceField::LonDeg},
         {{"A♈", "0", "0", true, "0", "0", true}, "Název místa obsahuje znaky, které nelze uložit!", PlaceField::Name},
-        {{"A", "90", "30", true, "180", "59", true}, nullptr, PlaceField::Name},
+        // No minutes beyond the pole or the date line.
+        {{"A", "90", "30", true, "180", "59", true}, "Zeměpisná šířka může nabývat hodnot od 0 do 90°!", PlaceField::LatMin},
+        {{"A", "89", "59", true, "180", "1", true}, "Zeměpisná délka může nabývat hodnot od 0 do 180°!", PlaceField::LonMin},
+        {{"A", "90", "0", true, "180", "0", true}, nullptr, PlaceField::Name},
+        // Names a list, a file or a terminal would show wrongly.
+        {{"   ", "0", "0", true, "0", "0", true}, "Není zadáno místo!", PlaceField::Name},
+        {{" Brno", "0", "0", true, "0", "0", true}, "Název místa nesmí začínat ani končit mezerou!", PlaceField::Name},
+        {{"Brno ", "0", "0", true, "0", "0", true}, "Název místa nesmí začínat ani končit mezerou!", PlaceField::Name},
+        {{"Br\nno", "0", "0", true, "0", "0", true}, "Název místa nesmí obsahovat řídicí znaky!", PlaceField::Name},
+        {{"Brno\r", "0", "0", true, "0", "0", true}, "Název místa nesmí obsahovat řídicí znaky!", PlaceField::Name},
+        {{"\x1b[31mBrno", "0", "0", true, "0", "0", true}, "Název místa nesmí obsahovat řídicí znaky!", PlaceField::Name},
+        {{"Br\x7fno", "0", "0", true, "0", "0", true}, "Název místa nesmí obsahovat řídicí znaky!", PlaceField::Name},
+        {{"Br\u0081no", "0", "0", true, "0", "0", true}, "Název místa nesmí obsahovat řídicí znaky!", PlaceField::Name},
+        {{"Nové Město na Moravě", "0", "0", true, "0", "0", true}, nullptr, PlaceField::Name},
         {{"A", "0", "0", false, "0", "0", false}, nullptr, PlaceField::Name},
     };
     for (const auto& c : cases) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <limits>
 
@@ -34,6 +35,23 @@ TEST(Frames, ObliquityPrecessionAndDeclination) {
     EXPECT_EQ(safe_asin(-1.0000000001), -kPi / 2);
 }
 
+TEST(Frames, ReductionIntoOneTurn) {
+    const struct {
+        double in, deg;
+    } cases[] = {{0, 0},       {359.5, 359.5}, {360, 0},     {720.25, 0.25}, {-30, 330},
+                 {-1e-15, 0},  {-360, 0},      {-1e-300, 0}, {1e6 + 0.5, 280.5}};
+    for (const auto& c : cases) {
+        const double d = normalize_deg(c.in);
+        EXPECT_NEAR(d, c.deg, 1e-9) << c.in;
+        EXPECT_LT(d, 360) << c.in;
+        const double r = normalize_rad(c.in * kDeg);
+        EXPECT_NEAR(r, c.deg * kDeg, 1e-9) << c.in;
+        EXPECT_LT(r, kTwoPi) << c.in;
+        EXPECT_GE(r, 0) << c.in;
+    }
+    EXPECT_TRUE(std::isnan(normalize_deg(std::nan(""))));
+}
+
 TEST(Frames, RectangularToSphericalInEveryQuadrant) {
     for (double lon : {0.0, 30.0, 90.0, 150.0, 180.0, 210.0, 270.0, 330.0}) {
         for (double lat : {-60.0, 0.0, 45.0}) {
@@ -63,7 +81,7 @@ TEST(Sun, FirstOfJanuary2000) {
     EXPECT_EQ(e.sun_distance_text.size(), 7u);
     EXPECT_EQ(e.sun_xyz[2], 0);
     EXPECT_NEAR(s.speed, 1.037, 0.01);  // about 61' a day against the 59' reference
-    EXPECT_NEAR(e.helio_table[0].longitude, (s.longitude + 180) * kDeg, 1e-6);
+    EXPECT_NEAR(e.helio_table[0].longitude, (s.longitude - 180) * kDeg, 1e-6);
 }
 
 TEST(Sun, MonthRulePicksTheHalfTurn) {
@@ -173,6 +191,40 @@ TEST(Planets, HalfPlaneRuleNearTheNode) {
         double expected = node + std::atan2(std::cos(inc) * std::sin(du), std::cos(du));
         if (expected < 0) expected += kTwoPi;
         EXPECT_NEAR(L, expected, 1e-8) << du;  // e = 1e-9 shifts it by ~2e-9
+    }
+}
+
+// Every heliocentric record in the ecliptic and mean equinox of date, within one turn, by
+// the reference ephemeris (geometric heliocentric, no nutation).
+TEST(Planets, HeliocentricRecordsOfDate) {
+    const struct {
+        Moment m;
+        int record;
+        double longitude, within;
+    } cases[] = {
+        // Mars at opposition: beside the Earth as seen from the Sun.
+        {{9, 11, 1800, 0, 0, 0}, 0, 46.3908, 0.1},
+        {{9, 11, 1800, 0, 0, 0}, kMars, 46.4067, 0.1},
+        {{5, 1, 2004, 12, 0, 0}, 0, 104.4799, 0.05},
+        {{5, 1, 2004, 12, 0, 0}, kMercury, 148.7570, 0.05},
+        {{5, 1, 2004, 12, 0, 0}, kVenus, 8.5359, 0.1},
+        {{5, 1, 2004, 12, 0, 0}, kMars, 53.4912, 0.05},
+        {{5, 1, 2004, 12, 0, 0}, kJupiter, 159.4554, 0.05},
+        {{5, 1, 2004, 12, 0, 0}, kSaturn, 99.9337, 0.05},
+        {{5, 1, 2004, 12, 0, 0}, kUranus, 332.2817, 0.05},
+        {{5, 1, 2004, 12, 0, 0}, kNeptune, 312.7091, 0.05},
+        {{5, 1, 2004, 12, 0, 0}, kPluto, 259.9175, 0.05},
+    };
+    Engine e;
+    for (const auto& c : cases) {
+        e.compute_main_window_bodies(c.m, 0, 0);
+        const double lon = e.helio_table[static_cast<std::size_t>(c.record)].longitude;
+        std::printf("%d.%d.%d record %d: %.4f (%.4f)\n", c.m.day, c.m.month, c.m.year, c.record, lon / kDeg, c.longitude);
+        EXPECT_NEAR(std::remainder(lon / kDeg - c.longitude, 360), 0, c.within) << c.record << " " << c.m.year;
+        for (const auto& h : e.helio_table) {
+            EXPECT_GE(h.longitude, 0);
+            EXPECT_LT(h.longitude, kTwoPi);
+        }
     }
 }
 

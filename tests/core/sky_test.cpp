@@ -70,6 +70,15 @@ TEST(SkyCalendar, YearsOutsideTheRangeAreClampedWithTheWarning) {
         EXPECT_TRUE(v.label247_visible);
         EXPECT_EQ(v.Label247, "Datum nastaveno mimo povolené rozmezí!!!");
         EXPECT_EQ(v.hour + v.minute + v.second, 0u);
+        // Not for one tick only: until the moment changes.
+        s.tick();
+        s.tick();
+        EXPECT_TRUE(v.label247_visible);
+        EXPECT_FALSE(v.label1_visible);
+        s.state.current_moment.day = 10;
+        s.tick();
+        EXPECT_FALSE(v.label247_visible);
+        EXPECT_TRUE(v.label1_visible);
     }
     Sky ok(at(1800, 1, 1, 0, 0, 0));
     EXPECT_TRUE(ok.tick().label1_visible);
@@ -231,6 +240,8 @@ TEST(SkyCalendar, AstrologyAndHouseGrids) {
         EXPECT_EQ(n.Tab11.at(1, r).text, "----------------");
         EXPECT_EQ(n.Tab11.at(2, r).text, "/");
     }
+    // ... and no body has a house there.
+    for (int r = 1; r <= 12; ++r) EXPECT_EQ(n.Tab10.at(8, r).text, "------") << r;
     north.state.astro.current_house_system = 5;
     north.state.astro.zodiacal_notation = 0;
     const SkyView& eq = north.tick();
