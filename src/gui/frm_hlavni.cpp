@@ -201,8 +201,9 @@ void TFrmHlavni::closeEvent(QCloseEvent* event) {
     }
     const int id = house_group_->checkedId();
     state_.tattvy.house_system_index = static_cast<std::uint8_t>(id < 0 ? 0 : id);
-    if (!sidora::io::write_file_atomic(state_.program_dir / sidora::data::TattvySet::kFile,
-                                       sidora::data::encode(state_.tattvy))) {
+    try {
+        sidora::data::save_tattvy_set(state_.program_dir, state_.tattvy);
+    } catch (const sidora::io::FileError&) {
         // Otherwise the tattva and house-system choices would vanish without a word.
         shell_.pozor.show_and_wait(QString::fromStdString(
             sidora::data::StartupError(101, sidora::data::TattvySet::kFile, "soubor nelze zapsat.").message()));

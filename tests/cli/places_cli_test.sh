@@ -114,6 +114,15 @@ check "no control character reaches the terminal" "0" "$("$cli" --dir "$d" place
 check "the same name as JSON" "['\\x1b[2Jx\\ny\\x81z', 3]" \
   "$("$cli" --dir "$d" places list --json | python3 -c 'import json, sys; p = json.load(sys.stdin)[-1]; print([p["name"], p["lat_deg"]])')"
 
+# A private file stays private; a read-only one is refused by name and left as it is.
+chmod 600 "$d/mista.dat"
+"$cli" --dir "$d" places add Tábor --lat 49:25N --lon 14:40E
+check "mode 0600 kept" "600" "$(stat -c %a "$d/mista.dat")"
+chmod 444 "$d/mista.dat"
+refused "Soubor „$d/mista.dat“ je jen pro čtení; změna nebyla uložena." add Písek --lat 49:18N --lon 14:09E
+check "mode 0444 kept" "444" "$(stat -c %a "$d/mista.dat")"
+chmod 644 "$d/mista.dat"
+
 # A file that is not a whole number of records is reported and left alone.
 printf 'xyz' >> "$d/mista.dat"
 size=$(stat -c %s "$d/mista.dat")
