@@ -17,7 +17,8 @@ std::string dir_problem(const std::string& v) { return v.empty() ? "adresář da
 
 int main(int argc, char** argv) {
     using namespace sidora;
-    CLI::App app("Výpočty programu Sidora pro skripty a zkoušky: stejné modely jako okna.", "sidora-cli");
+    CLI::App app("sidora-cli " SIDORA_VERSION ": výpočty programu Sidora pro skripty a zkoušky, stejné modely jako okna.",
+                 "sidora-cli");
     cli::make_czech(app);
     app.set_version_flag("--version", "sidora-cli " SIDORA_VERSION, "Vypíše verzi a skončí");
     app.require_subcommand(1);
