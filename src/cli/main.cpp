@@ -64,7 +64,13 @@ int main(int argc, char** argv) {
         data::AppState state;
         data::start_up(state, {data::resolve_data_dir(dir), data::shipped_data_dir()});
         for (const auto& w : state.startup_warnings) std::cerr << "sidora-cli: " << w << "\n";
-        return commands.chosen()(state);
+        const int status = commands.chosen()(state);
+        // A full disk or a closed pipe must not pass for a finished command.
+        if (!std::cout.flush()) {
+            std::cerr << "sidora-cli: výstup se nepodařilo zapsat\n";
+            return status == 0 ? 1 : status;
+        }
+        return status;
     } catch (const data::StartupError& e) {
         std::cerr << "sidora-cli: " << e.message() << "\n";
         return 3;
