@@ -9,7 +9,7 @@ QToolButton* help_button(Shell& shell, int topic, const QString& name, QWidget* 
     b->setText("?");
     b->setToolTip("Nápověda");
     b->setProperty("helpTopic", topic);
-    QObject::connect(b, &QToolButton::clicked, parent, [&shell, topic] { shell.help.show_topic(topic); });
+    QObject::connect(b, &QToolButton::clicked, parent, [&shell, topic, b] { shell.help.show_topic(topic, b); });
     return b;
 }
 

@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "gui/date_field.h"
 #include "gui/dialog_parts.h"
 #include "gui/frm_nove_misto.h"
 #include "gui/frm_pozor.h"
@@ -31,9 +32,9 @@ TFrmDatum::TFrmDatum(sidora::data::AppState& state, Shell& shell, QWidget* main_
 
     auto* left = new QWidget(this);
     auto* form = new QFormLayout(left);
-    DateTimer1 = new QDateEdit(left);
-    DateTimer1->setObjectName("DateTimer1");
-    DateTimer1->setDisplayFormat("d.M.yyyy");
+    auto* date = new DateField("DateTimer1", left);
+    connect(date, &DateField::refused, this, [this](const QString& why) { shell_.pozor.show_warning(why); });
+    DateTimer1 = date;
     DateTimer1->setDateRange(QDate(sidora::models::kLowestYear, 1, 1), QDate(sidora::models::kHighestYear, 12, 31));
     datetimer2 = new QTimeEdit(left);
     datetimer2->setObjectName("datetimer2");

@@ -1,6 +1,7 @@
 #include "gui/frm_hlavni.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "data/startup.h"
+#include "gui/frm_astro_dat.h"
 #include "gui/frm_datum.h"
 #include "gui/frm_mista.h"
 #include "gui/frm_nastav.h"
@@ -25,7 +27,9 @@
 #include "gui/frm_progress.h"
 #include "gui/frm_start.h"
 #include "gui/grid_view.h"
+#include "gui/help_viewer.h"
 #include "gui/moon_picture.h"
+#include "gui/window_stack.h"
 #include "io/files.h"
 #include "models/moment_args.h"
 
@@ -48,11 +52,16 @@ TFrmHlavni::TFrmHlavni(sidora::data::AppState& state, Shell& shell, TFrmStart& s
     mista_ = new TFrmMista(state_, shell_, this);
     datum_ = new TFrmDatum(state_, shell_, this);
     nastav_ = new TFrmNastav(state_, shell_, this);
+    astro_dat_ = new TFrmAstroDat(state_, shell_, this);
     connect(datum_, &TFrmDatum::momentSet, this, [this] { refresh_now(false); });
     connect(mista_, &TFrmMista::shownChanged, this, [this](bool shown) {
         set_place_window_shown(shown);
         show_place();
     });
+
+    // The helpers rise above this window, not above every program, until a dialog asks them.
+    stack_above(shell_.pozor, this);
+    stack_above(shell_.help, this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -181,11 +190,26 @@ void TFrmHlavni::FormShow() {
 }
 
 void TFrmHlavni::closeEvent(QCloseEvent* event) {
+    // The program ends with this window: every other window closes first, and a window that
+    // asks about unsaved work and is told to stay keeps the program running.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == this || !w->isVisible() || w == &shell_.pozor) continue;
+        if (!w->close()) {
+            event->ignore();
+            return;
+        }
+    }
     const int id = house_group_->checkedId();
     state_.tattvy.house_system_index = static_cast<std::uint8_t>(id < 0 ? 0 : id);
-    sidora::io::write_file_atomic(state_.program_dir / sidora::data::TattvySet::kFile,
-                                  sidora::data::encode(state_.tattvy));
+    if (!sidora::io::write_file_atomic(state_.program_dir / sidora::data::TattvySet::kFile,
+                                       sidora::data::encode(state_.tattvy))) {
+        // Otherwise the tattva and house-system choices would vanish without a word.
+        shell_.pozor.show_and_wait(QString::fromStdString(
+            sidora::data::StartupError(101, sidora::data::TattvySet::kFile, "soubor nelze zapsat.").message()));
+    }
+    shell_.pozor.close();
     QMainWindow::closeEvent(event);
+    QCoreApplication::quit();
 }
 
 void TFrmHlavni::Timer1Timer() {

@@ -16,10 +16,11 @@
 #include "gui/place_lists.h"
 
 TFrmMista::TFrmMista(sidora::data::AppState& state, Shell& shell, QWidget* main_window)
-    : QDialog(nullptr), state_(state), shell_(shell), main_window_(main_window), model_(state) {
+    : QDialog(main_window), state_(state), shell_(shell), main_window_(main_window), model_(state) {
     setObjectName("TFrmMista");
     setWindowTitle("Místa");
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    // Above the main window only, as its own window (not above every other program).
+    setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
     setModal(false);
 
     ListBox1 = new QListWidget(this);
@@ -56,7 +57,7 @@ TFrmMista::TFrmMista(sidora::data::AppState& state, Shell& shell, QWidget* main_
     connect(BitDomov, &QPushButton::clicked, this, &TFrmMista::BitDomovClick);
     connect(BitNastav, &QPushButton::clicked, this, &TFrmMista::BitNastavClick);
     connect(BitOpust, &QPushButton::clicked, this, &QDialog::close);
-    connect(help, &QPushButton::clicked, this, [this] { shell_.help.show_topic(11); });
+    connect(help, &QPushButton::clicked, this, [this] { shell_.help.show_topic(11, this); });
     connect(&shell_.place_lists, &PlaceLists::placeSaved, this, [this](const QString& name) {
         if (isVisible()) fill_list(name);
     });

@@ -9,9 +9,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "gui/digit_filter.h"
 #include "gui/frm_pozor.h"
 #include "gui/help_viewer.h"
+#include "gui/number_field.h"
 #include "gui/place_lists.h"
 #include "models/new_place.h"
 
@@ -28,13 +28,9 @@ TFrmNoveMisto::TFrmNoveMisto(sidora::data::AppState& state, Shell& shell, std::s
     setWindowTitle("Nové místo");
     setModal(true);
 
-    auto* digits = new DigitKeyFilter(this);
     auto number_box = [&](const char* name, int max_length) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(name);
-        e->setMaxLength(max_length);
+        auto* e = new NumberField(name, max_length, this);
         e->setFixedWidth(48);
-        e->installEventFilter(digits);
         return e;
     };
 
@@ -83,7 +79,7 @@ TFrmNoveMisto::TFrmNoveMisto(sidora::data::AppState& state, Shell& shell, std::s
     help->setObjectName("BitHelp");
     connect(BitBtn1, &QPushButton::clicked, this, &TFrmNoveMisto::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { shell_.help.show_topic(9); });
+    connect(help, &QPushButton::clicked, this, [this] { shell_.help.show_topic(9, this); });
 
     auto* name_row = new QHBoxLayout;
     name_row->addWidget(new QLabel("Místo:", this));

@@ -1,24 +1,27 @@
 #include "gui/frm_pozor.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+#include "gui/window_stack.h"
+
 TFrmPozor::TFrmPozor(QWidget* parent) : QDialog(parent) {
     setObjectName("TFrmPozor");
     setWindowTitle("Pozor!");
-    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setModal(false);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
-    Label1->setWordWrap(true);
-    Label1->setMinimumWidth(280);
+    Label1->setTextFormat(Qt::PlainText);
     BitOK = new QPushButton("&OK", this);
     BitOK->setObjectName("BitOK");
     BitOK->setDefault(true);
@@ -30,6 +33,8 @@ TFrmPozor::TFrmPozor(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(BitOK, 0, Qt::AlignHCenter);
+    // The window takes the size of each message anew, however many lines the last one had.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TFrmPozor::show_warning(const QString& text) {
@@ -41,13 +46,34 @@ void TFrmPozor::show_warning(const QString& text) {
         hide();
         setWindowModality(wanted);
     }
-    Label1->setText(text);
-    adjustSize();
+    stack_above(*this, modal && modal != this ? modal : asking_window());
+    fit_text(text);
     QApplication::beep();
     show();
     raise();
     activateWindow();
     BitOK->setFocus();
+}
+
+void TFrmPozor::fit_text(const QString& text) {
+    constexpr int kNarrowest = 280;
+    constexpr int kWidest = 560;  // longer lines wrap at this width
+    const QFontMetrics metrics(Label1->font());
+    int widest = 0;
+    for (const QString& line : text.split('\n')) widest = std::max(widest, metrics.horizontalAdvance(line));
+    const bool wrap = widest > kWidest;
+    Label1->setWordWrap(wrap);
+    Label1->setText(text);
+    const int width = std::clamp(widest + 2, kNarrowest, kWidest);
+    const int flags = Qt::AlignLeft | (wrap ? Qt::TextWordWrap : 0);
+    Label1->setFixedSize(width, metrics.boundingRect(QRect(0, 0, width, 100000), flags, text).height() + 2);
+}
+
+void TFrmPozor::show_and_wait(const QString& text) {
+    show_warning(text);
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    if (isVisible()) loop.exec();
 }
 
 QString TFrmPozor::text() const { return Label1->text(); }

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "data/data_dir.h"
+#include "gui/window_stack.h"
 
 HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent) {
     setObjectName("HelpViewer");
@@ -18,7 +19,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent) {
     layout->addWidget(browser_);
 }
 
-bool HelpViewer::show_topic(int topic) {
+bool HelpViewer::show_topic(int topic, QWidget* asker) {
     topic_ = topic;
     const auto shipped = sidora::data::shipped_data_dir();
     const QString dir = shipped ? QString::fromStdString((*shipped / "help").string()) : QString();
@@ -30,6 +31,7 @@ bool HelpViewer::show_topic(int topic) {
     } else {
         browser_->setHtml(QString("<p>Nápověda k tématu %1 není k dispozici.</p>").arg(topic));
     }
+    stack_above(*this, asker ? asker : asking_window());
     show();
     raise();
     activateWindow();

@@ -2,15 +2,11 @@
 
 #include <cmath>
 
-#include "gui/digit_filter.h"
 #include "models/orb_editor.h"
 
-OrbField::OrbField(const QString& name, int digits, QWidget* parent) : QLineEdit(parent) {
-    setObjectName(name);
-    setMaxLength(digits);
+OrbField::OrbField(const QString& name, int digits, QWidget* parent) : NumberField(name, digits, parent) {
     setFixedWidth(fontMetrics().horizontalAdvance("00") + 16);
     setAlignment(Qt::AlignRight);
-    installEventFilter(new DigitKeyFilter(this));
     connect(this, &QLineEdit::textChanged, this, [this](const QString& t) {
         const QString fixed = QString::fromStdString(sidora::models::orb_field_text(t.toStdString()));
         if (fixed != t) setText(fixed);

@@ -1,8 +1,8 @@
 #pragma once
-// An orb field of the orb editors: digits and Backspace only, "0" when emptied, at most 18.
-#include <QLineEdit>
+// An orb field of the orb editors: a number field of at most 18; empty counts as 0.
+#include "gui/number_field.h"
 
-class OrbField : public QLineEdit {
+class OrbField : public NumberField {
     Q_OBJECT
 public:
     OrbField(const QString& name, int digits, QWidget* parent);

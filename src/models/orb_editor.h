@@ -8,7 +8,8 @@
 
 namespace sidora::models {
 
-// An orb field after a change: "0" unless a whole number, at most "18".
+// An orb field after a change: at most "18", "0" for what is not a whole number; an emptied
+// field stays empty (it counts as 0) so the user can type a new value.
 std::string orb_field_text(const std::string& text);
 
 // Column 12 from column 11, columns 14..16 from column 13, and the lower triangle of rows

@@ -105,7 +105,9 @@ const SkyView& SkyCalendar::tick(data::AppState& s, const engine::Moment& now) {
                         .hours;
     const int zo = s.zone_offset, zm = s.zone_minutes;
 
-    if (m.year < kLowestYear || m.year > kHighestYear) {
+    // The warning stays on the clamped moment, until the user or the clock changes it.
+    const bool out_of_range = m.year < kLowestYear || m.year > kHighestYear;
+    if (out_of_range || (clamped_ && *clamped_ == m)) {
         m.year = static_cast<std::uint16_t>(m.year < kLowestYear ? kLowestYear : kHighestYear);
         m.hour = m.minute = m.second = 0;
         // 29 February of a leap year outside the range has no day in 1800 or 2100.
@@ -114,7 +116,9 @@ const SkyView& SkyCalendar::tick(data::AppState& s, const engine::Moment& now) {
         v_.label1_visible = false;
         v_.label247_visible = true;
         v_.Label247 = "Datum nastaveno mimo povolené rozmezí!!!";
+        clamped_ = m;
     } else {
+        clamped_.reset();
         v_.label1_visible = true;
         v_.label247_visible = false;
         v_.Label247.clear();

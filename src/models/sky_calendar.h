@@ -2,6 +2,7 @@
 // The sky calendar without its widgets: one tick decides the moment and computes every text,
 // colour and picture span the main window shows. The window only renders the view.
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -81,6 +82,7 @@ private:
     SkyView v_;
     std::string refresh_key_;
     std::string sign_;  // "+" or "" before the zone hours
+    std::optional<engine::Moment> clamped_;  // the moment a year out of range was clamped to
 };
 
 }  // namespace sidora::models

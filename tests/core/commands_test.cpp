@@ -213,7 +213,7 @@ TEST(OrbEditor, FieldsAreClampedAndTheMatrixCompletedOnSaving) {
         const char* typed;
         const char* shown;
     };
-    for (const Case& c : {Case{"25", "18"}, Case{"", "0"}, Case{"7", "7"}, Case{"07", "7"}, Case{"18", "18"},
+    for (const Case& c : {Case{"25", "18"}, Case{"", ""}, Case{"7", "7"}, Case{"07", "7"}, Case{"18", "18"},
                           Case{"1x", "0"}, Case{"99999999999", "0"}}) {
         EXPECT_EQ(orb_field_text(c.typed), c.shown) << c.typed;
     }

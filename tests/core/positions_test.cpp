@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
+#include <limits>
 
 #include "data/asteroid_file.h"
 #include "engine/angles.h"
 #include "engine/engine_state.h"
 #include "engine/frames.h"
 #include "io/extended80.h"
+#include "io/files.h"
+#include "temp_dir.h"
 
 using namespace sidora::engine;
 
@@ -271,4 +276,60 @@ TEST(ElementFiles, ExtendedRealsAndRecords) {
     EXPECT_EQ((*back)[1].year, 2000);
     EXPECT_FALSE(sidora::data::decode_asteroid_file(record.substr(0, 100), why));
     EXPECT_FALSE(sidora::data::decode_asteroid_file("", why));
+}
+
+TEST(ElementFiles, EveryFieldIsCheckedAndABadRecordRefusesTheBody) {
+    const AsteroidElements good{2451545.0, 2000, 10.5, 73.1, 80.3, 10.6, 0.0789, 0.21411};
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* field;
+        void (*spoil)(AsteroidElements&, double nan, double inf);
+    } cases[] = {
+        {"epocha NaN", [](AsteroidElements& e, double n, double) { e.epoch = n; }},
+        {"epocha -1", [](AsteroidElements& e, double, double) { e.epoch = -1; }},
+        {"rok ekvinokcia uzlu -2147483648", [](AsteroidElements& e, double, double) { e.year = INT32_MIN; }},
+        {"střední anomálie +nekonečno", [](AsteroidElements& e, double, double i) { e.mean_anomaly = i; }},
+        {"argument perihelu −nekonečno", [](AsteroidElements& e, double, double i) { e.perihelion_arg = -i; }},
+        {"délka výstupného uzlu NaN", [](AsteroidElements& e, double n, double) { e.node = n; }},
+        {"délka výstupného uzlu 1e+300", [](AsteroidElements& e, double, double) { e.node = 1e300; }},
+        {"sklon dráhy 181", [](AsteroidElements& e, double, double) { e.inclination = 181; }},
+        {"výstřednost 1 ", [](AsteroidElements& e, double, double) { e.eccentricity = 1; }},
+        {"výstřednost -0.1", [](AsteroidElements& e, double, double) { e.eccentricity = -0.1; }},
+        {"denní pohyb 0 ", [](AsteroidElements& e, double, double) { e.daily_motion = 0; }},
+        {"denní pohyb NaN", [](AsteroidElements& e, double n, double) { e.daily_motion = n; }},
+    };
+    for (const auto& c : cases) {
+        AsteroidElements bad = good;
+        c.spoil(bad, nan, inf);
+        std::string why;
+        EXPECT_FALSE(sidora::data::decode_asteroid_file(sidora::data::encode(good) + sidora::data::encode(bad), why))
+            << c.field;
+        EXPECT_EQ(why.rfind("záznam 2 nemá platné elementy dráhy: ", 0), 0u) << why;
+        EXPECT_NE(why.find(c.field), std::string::npos) << why;
+    }
+
+    // The program goes on without that body, and says why.
+    sidora::test::TempDir dir;
+    AsteroidElements bad = good;
+    bad.node = nan;
+    dir.write("ast2.kel", sidora::data::encode(good) + sidora::data::encode(bad));
+    for (int n : {1, 3, 4, 5}) dir.write(sidora::data::asteroid_file_name(n), sidora::data::encode(good));
+    Engine e;
+    sidora::data::load_asteroid_elements(e, dir.path(), std::nullopt);
+    EXPECT_TRUE(e.asteroid_elements[2].empty());
+    EXPECT_NE(e.asteroid_load_error[2].find("ast2.kel"), std::string::npos);
+    EXPECT_NE(e.asteroid_load_error[2].find("délka výstupného uzlu NaN"), std::string::npos) << e.asteroid_load_error[2];
+    EXPECT_THROW(e.asteroid_positions(2, 2000, 1, 1, 0, 0, 0, 0, 0), std::runtime_error);
+    e.asteroid_positions(1, 2000, 1, 1, 0, 0, 0, 0, 0);
+}
+
+TEST(ElementFiles, TheShippedFilesPassTheChecks) {
+    for (int n = 1; n <= 5; ++n) {
+        const auto bytes = sidora::io::read_file(std::filesystem::path(SIDORA_SOURCE_DIR) / "data" /
+                                                 sidora::data::asteroid_file_name(n));
+        ASSERT_TRUE(bytes) << n;
+        std::string why;
+        EXPECT_TRUE(sidora::data::decode_asteroid_file(*bytes, why)) << why;
+    }
 }

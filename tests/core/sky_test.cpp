@@ -70,6 +70,15 @@ TEST(SkyCalendar, YearsOutsideTheRangeAreClampedWithTheWarning) {
         EXPECT_TRUE(v.label247_visible);
         EXPECT_EQ(v.Label247, "Datum nastaveno mimo povolené rozmezí!!!");
         EXPECT_EQ(v.hour + v.minute + v.second, 0u);
+        // Not for one tick only: until the moment changes.
+        s.tick();
+        s.tick();
+        EXPECT_TRUE(v.label247_visible);
+        EXPECT_FALSE(v.label1_visible);
+        s.state.current_moment.day = 10;
+        s.tick();
+        EXPECT_FALSE(v.label247_visible);
+        EXPECT_TRUE(v.label1_visible);
     }
     Sky ok(at(1800, 1, 1, 0, 0, 0));
     EXPECT_TRUE(ok.tick().label1_visible);
