@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -19,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "data/startup.h"
+#include "data/window_place.h"
 #include "gui/frm_datum.h"
 #include "gui/frm_mista.h"
 #include "gui/frm_nastav.h"
@@ -60,6 +62,8 @@ TFrmHlavni::TFrmHlavni(sidora::data::AppState& state, Shell& shell, TFrmStart& s
     // The helpers rise above this window, not above every program, until a dialog asks them.
     stack_above(shell_.pozor, this);
     stack_above(shell_.help, this);
+
+    restore_place();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -205,9 +209,32 @@ void TFrmHlavni::closeEvent(QCloseEvent* event) {
         shell_.pozor.show_and_wait(QString::fromStdString(
             sidora::data::StartupError(101, sidora::data::TattvySet::kFile, "soubor nelze zapsat.").message()));
     }
+    keep_place();
     shell_.pozor.close();
     QMainWindow::closeEvent(event);
     QCoreApplication::quit();
+}
+
+void TFrmHlavni::restore_place() {
+    const auto place = sidora::data::read_window_place(state_.program_dir);
+    if (!place) return;
+    const QRect rect(place->x, place->y, place->width, place->height);
+    resize(rect.size());
+    // A screen unplugged since: the window manager places the window instead.
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(rect)) {
+            move(rect.topLeft());
+            break;
+        }
+    }
+    if (place->maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TFrmHlavni::keep_place() {
+    const bool maximized = isMaximized();
+    const QRect normal = maximized ? normalGeometry() : QRect(pos(), size());
+    sidora::data::save_window_place(state_.program_dir,
+                                    {normal.x(), normal.y(), normal.width(), normal.height(), maximized});
 }
 
 void TFrmHlavni::Timer1Timer() {

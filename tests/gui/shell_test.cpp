@@ -321,6 +321,19 @@ private slots:
         QVERIFY(d.DateTimer1->date().year() >= 1800);
         d.reject();
     }
+
+    void theMainWindowComesBackWhereItWas() {
+        GuiFixture f;
+        f.write("okno.txt", "50 40 1000 760 0\n");
+        TFrmHlavni& main = f.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QCOMPARE(main.size(), QSize(1000, 760));
+        QCOMPARE(main.pos(), QPoint(50, 40));
+        main.resize(1100, 800);
+        main.move(60, 30);
+        main.close();
+        QCOMPARE(f.read("okno.txt"), std::string("60 30 1100 800 0\n"));
+    }
 };
 
 QTEST_MAIN(ShellTest)
