@@ -65,6 +65,16 @@ TFrmHlavni::TFrmHlavni(sidora::data::AppState& state, Shell& shell, TFrmStart& s
 
     restore_place();
 
+    // Ctrl+Tab turns the tabs wherever the focus is, the time picker included.
+    auto* next_tab = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(next_tab, &QShortcut::activated, this, [this] {
+        PageControl1->setCurrentIndex((PageControl1->currentIndex() + 1) % PageControl1->count());
+    });
+    auto* previous_tab = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    connect(previous_tab, &QShortcut::activated, this, [this] {
+        PageControl1->setCurrentIndex((PageControl1->currentIndex() + PageControl1->count() - 1) % PageControl1->count());
+    });
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);

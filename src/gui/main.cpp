@@ -15,6 +15,7 @@
 #include "gui/frm_progress.h"
 #include "gui/frm_start.h"
 #include "gui/help_viewer.h"
+#include "gui/program_icon.h"
 #include "gui/place_lists.h"
 #include "models/moment_args.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Sidora");
     QApplication::setApplicationVersion(SIDORA_VERSION);
     speak_czech(app);
+    QApplication::setWindowIcon(program_icon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Astronomický a astrologický kalendář");
