@@ -1,7 +1,8 @@
-# make run | make test | make bench | make build
+# make run | make test | make bench | make build | make install [PREFIX=...]
 BUILD      ?= build
 SAN_BUILD  ?= build-san
 JOBS       ?= 2
+PREFIX     ?= $(HOME)/.local
 CMAKE_ARGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifdef CI
 CMAKE_ARGS += -DSIDORA_WERROR=ON
@@ -14,7 +15,10 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 endif
 
-.PHONY: setup build build-san run test bench screenshots clean
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 120
+
+.PHONY: setup build build-san run test bench install fuzz fuzz-run screenshots clean
 
 setup:
 	@bash scripts/setup.sh
@@ -43,6 +47,22 @@ test: build build-san
 
 bench: build
 	./$(BUILD)/bench/sidora-bench
+
+# libFuzzer targets of every decoder, built by clang with ASan and UBSan (scripts/setup.sh --fuzz
+# installs clang). `make fuzz-run` runs each FUZZ_SECONDS, two at a time.
+$(FUZZ_BUILD)/build.ninja:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_ARGS) -DSIDORA_FUZZ=ON -DSIDORA_GUI=OFF \
+	  -DSIDORA_BENCH=OFF -DBUILD_TESTING=OFF
+
+fuzz: $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz-run: fuzz
+	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The programs, their data, the desktop entry and the icon under PREFIX (default ~/.local).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # The seven tabs of the main window at one moment, for the documentation.
 screenshots: build

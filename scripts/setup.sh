@@ -2,15 +2,23 @@
 # Installs the Debian packages the build, the tests and the program need, when missing.
 set -euo pipefail
 
+# --fuzz: what `make fuzz` needs besides (clang with libFuzzer); not part of the normal set-up.
+if [ "${1:-}" = "--fuzz" ]; then
+  fuzz_packages=(clang)
+fi
+
 packages=(
   cmake ninja-build g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n
   xvfb xauth
   fonts-dejavu-core
   python3
   poppler-utils
+  desktop-file-utils
+  ${fuzz_packages[@]+"${fuzz_packages[@]}"}
 )
 
 missing=()

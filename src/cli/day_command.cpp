@@ -1,15 +1,22 @@
 // sidora-cli day: the day refresh of a date and place, the horizon and the tattvas of a moment.
 #include <cstdio>
 #include <iostream>
+#include <memory>
 
 #include "cli/cli.h"
-#include "cli/json.h"
-#include "cli/moment_options.h"
+#include "cli/options.h"
 #include "models/day_report.h"
 #include "models/positions_report.h"
 
 namespace sidora::cli {
 namespace {
+
+struct DayOptions {
+    MomentOptions moment;
+    PlaceOptions place;
+    OutputOptions out;
+    std::optional<int> tattva_system;
+};
 
 std::string date_text(const engine::Engine::Instant& i) {
     char buf[32];
@@ -23,32 +30,17 @@ std::string time_text(const engine::Engine::Instant& i) {
     return buf;
 }
 
-std::string instant_json(const engine::Engine::Instant& i) {
-    return JsonObject().str("date", date_text(i)).str("time", time_text(i)).text();
-}
+Json instant_json(const engine::Engine::Instant& i) { return {{"date", date_text(i)}, {"time", time_text(i)}}; }
 
-}  // namespace
-
-int run_day_command(data::AppState& state, Args& args) {
-    MomentOptions o(state, true);
-    int tattva_system = state.tattvy.tattva_system;
-    while (!args.empty()) {
-        const std::string opt = args.next();
-        if (opt == "--tattva-system") {
-            const std::string v = args.value_of(opt);
-            if (v != "0" && v != "1") throw UsageError("neplatný systém tattev „" + v + "“ (0 nebo 1)");
-            tattva_system = v == "1";
-        } else if (!o.take(opt, args)) {
-            throw UsageError("neznámá volba „" + opt + "“");
-        }
-    }
-    o.finish();
+int run(data::AppState& state, const DayOptions& o) {
+    const ChosenMoment chosen = choose(o.moment, state);
+    const int tattva_system = o.tattva_system.value_or(state.tattvy.tattva_system);
     std::string why;
-    const auto place = o.place_of(state, why);
+    const auto place = choose(o.place, state, why);
     if (!place) return refuse(why);
     engine::Engine& e = state.engine;
-    const engine::Moment& m = o.moment;
-    const int zo = o.zone_offset(e);
+    const engine::Moment& m = chosen.moment;
+    const int zo = chosen.zone_offset(e);
     const models::DayReport d = models::day_refresh(e, m.day, m.month, m.year, *place, zo, 0);
 
     // The moment itself: positions, horizon, tattvas.
@@ -60,7 +52,7 @@ int run_day_command(data::AppState& state, Args& args) {
                                         place->lon_min, place->east != 0, zo, 0, tattva_system);
     e.current_tattva(m);
 
-    if (!o.json) {
+    if (!o.out.json) {
         std::cout << "Východ Slunce: " << d.sun_rise << "   západ: " << d.sun_set << "   kulminace: " << d.culmination
                   << "   délka dne: " << d.day_length << "\n";
         const char* names[] = {"Občanský soumrak", "Nautický soumrak", "Astronomický soumrak"};
@@ -80,72 +72,82 @@ int run_day_command(data::AppState& state, Args& args) {
         return 0;
     }
 
-    std::string twilight;
+    Json twilight = Json::object();
     const char* kinds[] = {"civil", "nautical", "astronomical"};
     for (std::size_t i = 0; i < 3; ++i) {
-        twilight += (i ? ", " : "") + json_string(kinds[i]) + ": " +
-                    JsonObject().str("dawn", d.twilight[i].first).str("dusk", d.twilight[i].second).text();
+        twilight[kinds[i]] = {{"dawn", d.twilight[i].first}, {"dusk", d.twilight[i].second}};
     }
-    std::string planets, phases, seasons, horizon, times;
+    Json planets = Json::array(), phases = Json::array(), seasons = Json::array(), horizon = Json::array(),
+         times = Json::array();
     for (int k = 1; k <= 8; ++k) {
         const auto& p = d.planets[static_cast<std::size_t>(k)];
-        planets += (k > 1 ? ", " : "") + JsonObject()
-                                             .str("name", models::body_name(k))
-                                             .str("rise", p.rise)
-                                             .boolean("rise_previous_day", p.rise_previous_day != 0)
-                                             .str("set", p.set)
-                                             .boolean("set_next_day", p.set_next_day != 0)
-                                             .str("transit", p.transit)
-                                             .text();
+        planets.push_back({{"name", models::body_name(k)},
+                           {"rise", p.rise},
+                           {"rise_previous_day", p.rise_previous_day != 0},
+                           {"set", p.set},
+                           {"set_next_day", p.set_next_day != 0},
+                           {"transit", p.transit}});
     }
     for (const auto& p : d.phases) {
-        phases += (phases.empty() ? "" : ", ") + JsonObject()
-                                                     .integer("type", p.type)
-                                                     .str("name", models::phase_name(p.type))
-                                                     .str("date", date_text(p.at))
-                                                     .str("time", time_text(p.at))
-                                                     .text();
+        phases.push_back({{"type", p.type},
+                          {"name", models::phase_name(p.type)},
+                          {"date", date_text(p.at)},
+                          {"time", time_text(p.at)}});
     }
-    for (const auto& s : d.seasons) seasons += (seasons.empty() ? "" : ", ") + instant_json(s);
+    for (const auto& s : d.seasons) seasons.push_back(instant_json(s));
     for (int b = engine::kMoon; b <= engine::kPluto; ++b) {
         const auto& h = e.horizon_table[static_cast<std::size_t>(b + 1)];
-        horizon += (b > engine::kMoon ? ", " : "") + JsonObject()
-                                                         .str("name", models::body_name(b))
-                                                         .num("altitude", h.altitude)
-                                                         .num("azimuth", h.azimuth)
-                                                         .text();
+        horizon.push_back({{"name", models::body_name(b)}, {"altitude", h.altitude}, {"azimuth", h.azimuth}});
     }
-    for (std::size_t k = 0; k < 60; ++k) times += (k ? ", " : "") + json_string(tattvas ? e.tattva_texts[k] : "");
-    std::cout << JsonObject()
-                     .raw("sun", JsonObject()
-                                     .str("rise", d.sun_rise)
-                                     .str("set", d.sun_set)
-                                     .str("culmination", d.culmination)
-                                     .str("day_length", d.day_length)
-                                     .num("rise_hours", d.rise_hours)
-                                     .num("set_hours", d.set_hours)
-                                     .num("rise_azimuth", d.rise_azimuth)
-                                     .num("set_azimuth", d.set_azimuth)
-                                     .num("culmination_altitude", d.culmination_altitude)
-                                     .text())
-                     .raw("twilight", "{" + twilight + "}")
-                     .raw("moon", JsonObject().str("rise", d.moon_rise).str("set", d.moon_set).str("transit", d.moon_transit).text())
-                     .raw("planets", "[" + planets + "]")
-                     .raw("phases", "[" + phases + "]")
-                     .raw("seasons", "[" + seasons + "]")
-                     .raw("perihelion", instant_json(d.perihelion))
-                     .raw("aphelion", instant_json(d.aphelion))
-                     .raw("perigee", instant_json(d.perigee))
-                     .raw("apogee", instant_json(d.apogee))
-                     .raw("horizon", "[" + horizon + "]")
-                     .raw("tattva", JsonObject()
-                                        .raw("times", "[" + times + "]")
-                                        .integer("current", e.current_tattva_index)
-                                        .str("message", tattvas ? "" : "Tattvy nelze spočítat!")
-                                        .text())
-                     .text()
-              << "\n";
+    for (std::size_t k = 0; k < 60; ++k) times.push_back(tattvas ? e.tattva_texts[k] : "");
+    print_json({{"sun",
+                 {{"rise", d.sun_rise},
+                  {"set", d.sun_set},
+                  {"culmination", d.culmination},
+                  {"day_length", d.day_length},
+                  {"rise_hours", d.rise_hours},
+                  {"set_hours", d.set_hours},
+                  {"rise_azimuth", d.rise_azimuth},
+                  {"set_azimuth", d.set_azimuth},
+                  {"culmination_altitude", d.culmination_altitude}}},
+                {"twilight", twilight},
+                {"moon", {{"rise", d.moon_rise}, {"set", d.moon_set}, {"transit", d.moon_transit}}},
+                {"planets", planets},
+                {"phases", phases},
+                {"seasons", seasons},
+                {"perihelion", instant_json(d.perihelion)},
+                {"aphelion", instant_json(d.aphelion)},
+                {"perigee", instant_json(d.perigee)},
+                {"apogee", instant_json(d.apogee)},
+                {"horizon", horizon},
+                {"tattva",
+                 {{"times", times},
+                  {"current", e.current_tattva_index},
+                  {"message", tattvas ? "" : "Tattvy nelze spočítat!"}}}},
+               o.out);
     return 0;
+}
+
+std::string tattva_system_problem(const std::string& v) {
+    return v == "0" || v == "1" ? "" : "neplatný systém tattev „" + v + "“ (0 nebo 1)";
+}
+
+}  // namespace
+
+void add_day_command(Commands& c) {
+    auto o = std::make_shared<DayOptions>();
+    CLI::App* cmd = c.add(c.app(), "day",
+                          "Den v místě: východ, západ a kulminace Slunce, Měsíce a planet, soumraky, fáze Měsíce, "
+                          "apsidy, roční období; pro okamžik výšky a azimuty a tattvy");
+    add_moment_options(cmd, o->moment);
+    add_place_options(cmd, o->place);
+    cmd->add_option_function<std::string>(
+           "--tattva-system", [o](const std::string& v) { o->tattva_system = v == "1"; },
+           "Systém tattev 0 nebo 1 (jinak uložený)")
+        ->type_name("0|1")
+        ->check(czech_check(tattva_system_problem));
+    add_output_options(cmd, o->out);
+    c.on_run(cmd, [o](data::AppState& state) { return run(state, *o); });
 }
 
 }  // namespace sidora::cli

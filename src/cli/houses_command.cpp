@@ -1,66 +1,55 @@
 // sidora-cli houses: the sixteen house systems of a moment and place.
-#include <cstdio>
 #include <iostream>
+#include <memory>
 
 #include "cli/cli.h"
-#include "cli/json.h"
-#include "cli/moment_options.h"
+#include "cli/options.h"
 #include "engine/angles.h"
-#include "io/cp1250.h"
 #include "models/houses_report.h"
 #include "models/positions_report.h"
 
 namespace sidora::cli {
+namespace {
 
-int run_houses_command(data::AppState& state, Args& args) {
-    MomentOptions o(state, true);
-    int system = state.astro.current_house_system;
-    while (!args.empty()) {
-        const std::string opt = args.next();
-        if (opt == "--system") {
-            system = args.int_value_of(opt, 1, 16, "číslo systému domů");
-        } else if (!o.take(opt, args)) {
-            throw UsageError("neznámá volba „" + opt + "“");
-        }
-    }
-    o.finish();
+struct HousesOptions {
+    MomentOptions moment;
+    PlaceOptions place;
+    OutputOptions out;
+    std::optional<int> system;
+};
+
+int run(data::AppState& state, const HousesOptions& o) {
+    const ChosenMoment m = choose(o.moment, state);
+    const int system = o.system.value_or(state.astro.current_house_system);
     std::string why;
-    const auto place = o.place_of(state, why);
+    const auto place = choose(o.place, state, why);
     if (!place) return refuse(why);
     const models::HousesReport r =
-        models::compute_houses_report(state.engine, o.moment, o.zone_offset(state.engine), *place, system);
+        models::compute_houses_report(state.engine, m.moment, m.zone_offset(state.engine), *place, system);
 
-    if (o.json) {
-        std::string systems, houses;
+    if (o.out.json) {
+        Json systems = Json::array(), houses = Json::array();
         for (int s = 0; s < 16; ++s) {
             const auto& c = r.table[static_cast<std::size_t>(s)];
-            std::string cusps;
-            for (std::size_t i = 0; i < 12; ++i) cusps += (i ? ", " : "") + json_number(c[i]);
-            systems += (s ? ", " : "") + JsonObject()
-                                             .integer("index", s + 1)
-                                             .str("name", engine::house_system_name(s))
-                                             .raw("cusps", "[" + cusps + "]")
-                                             .num("asc", c[12])
-                                             .num("mc", c[13])
-                                             .num("dsc", c[14])
-                                             .num("ic", c[15])
-                                             .text();
+            Json cusps = Json::array();
+            for (std::size_t i = 0; i < 12; ++i) cusps.push_back(c[i]);
+            systems.push_back({{"index", s + 1},
+                               {"name", engine::house_system_name(s)},
+                               {"cusps", cusps},
+                               {"asc", c[12]},
+                               {"mc", c[13]},
+                               {"dsc", c[14]},
+                               {"ic", c[15]}});
         }
         for (const auto& [body, house] : r.body_houses) {
-            houses += (houses.empty() ? "" : ", ") + JsonObject()
-                                                         .integer("number", body)
-                                                         .str("name", models::body_name(body))
-                                                         .integer("house", house)
-                                                         .text();
+            houses.push_back({{"number", body}, {"name", models::body_name(body)}, {"house", house}});
         }
-        std::cout << JsonObject()
-                         .num("sidereal_degrees", r.sidereal_degrees)
-                         .num("obliquity", r.obliquity)
-                         .integer("system", system)
-                         .raw("systems", "[" + systems + "]")
-                         .raw("body_houses", "[" + houses + "]")
-                         .text()
-                  << "\n";
+        print_json({{"sidereal_degrees", r.sidereal_degrees},
+                    {"obliquity", r.obliquity},
+                    {"system", system},
+                    {"systems", systems},
+                    {"body_houses", houses}},
+                   o.out);
         return 0;
     }
     const auto& c = r.table[static_cast<std::size_t>(system - 1)];
@@ -75,6 +64,20 @@ int run_houses_command(data::AppState& state, Args& args) {
         std::cout << models::body_name(body) << "\t" << house << ". dům\n";
     }
     return 0;
+}
+
+}  // namespace
+
+void add_houses_command(Commands& c) {
+    auto o = std::make_shared<HousesOptions>();
+    CLI::App* cmd = c.add(c.app(), "houses",
+                          "Šestnáct systémů domů pro okamžik a místo (999, kde systém neexistuje) a dům každého "
+                          "tělesa ve zvoleném systému");
+    add_moment_options(cmd, o->moment);
+    add_place_options(cmd, o->place);
+    add_house_system_option(cmd, o->system);
+    add_output_options(cmd, o->out);
+    c.on_run(cmd, [o](data::AppState& state) { return run(state, *o); });
 }
 
 }  // namespace sidora::cli

@@ -2,71 +2,72 @@
 #include <iostream>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "cli/cli.h"
+#include "cli/options.h"
+#include "cli/usage.h"
 #include "data/data_dir.h"
 #include "data/startup.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "Použití: sidora-cli [--dir ADRESÁŘ] PŘÍKAZ [VOLBY]\n"
-    "Příkazy:\n"
-    "  time [--at RRRR-MM-DDTHH:MM[:SS]] [--zone 1..24] [--summer auto|yes|no]\n"
-    "       [--lat DD:MM(N|S) --lon DDD:MM(E|W)] [--json]\n"
-    "  positions [--at RRRR-MM-DDTHH:MM[:SS]] [--zone 1..24] [--summer auto|yes|no] [--json]\n"
-    "  day [--at …] [--zone N] [--summer …] [--place NÁZEV | --lat … --lon …] [--tattva-system 0|1] [--json]\n"
-    "  houses [--at …] [--zone N] [--summer …] [--place NÁZEV | --lat … --lon …] [--system 1..16] [--json]\n"
-    "  sky [--at …] [--zone N] [--summer …] [--place NÁZEV | --lat … --lon …] [--system 1..16] [--json]\n"
-    "  places list [--json]\n"
-    "  places add NÁZEV --lat DD:MM(N|S) --lon DDD:MM(E|W)\n"
-    "  places edit NÁZEV [--name NOVÝ] [--lat DD:MM(N|S)] [--lon DDD:MM(E|W)]\n"
-    "  places delete NÁZEV [--yes]\n";
+std::string dir_problem(const std::string& v) { return v.empty() ? "adresář dat nesmí být prázdný" : ""; }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace sidora;
-    std::vector<std::string> all(argv + 1, argv + argc);
+    CLI::App app("Výpočty programu Sidora pro skripty a zkoušky: stejné modely jako okna.", "sidora-cli");
+    cli::make_czech(app);
+    app.set_version_flag("--version", "sidora-cli " SIDORA_VERSION, "Vypíše verzi a skončí");
+    app.require_subcommand(1);
+    app.footer(
+        "Adresář dat: --dir, jinak $SIDORA_DIR, jinak $XDG_DATA_HOME/sidora.\n"
+        "Návratový kód: 0 hotovo, 1 odmítnuto (česká zpráva programu), 2 chybný příkazový řádek,\n"
+        "3 poškozený soubor v adresáři dat (nic se nepřepíše).\n"
+        "Nápověda k příkazu: sidora-cli PŘÍKAZ --help.");
     std::optional<std::string> dir;
-    std::size_t i = 0;
-    try {
-        while (i < all.size() && all[i].rfind("--", 0) == 0) {
-            if (all[i] == "--dir") {
-                if (i + 1 >= all.size()) throw cli::UsageError("u volby --dir chybí hodnota");
-                dir = all[i + 1];
-                i += 2;
-            } else if (all[i] == "--help") {
-                std::cout << kUsage;
-                return 0;
-            } else {
-                throw cli::UsageError("neznámá volba „" + all[i] + "“");
-            }
-        }
-        if (i >= all.size()) throw cli::UsageError("chybí příkaz");
-        const std::string command = all[i++];
-        cli::Args args(std::vector<std::string>(all.begin() + static_cast<long>(i), all.end()));
-        using Command = int (*)(data::AppState&, cli::Args&);
-        Command run = command == "time"     ? cli::run_time_command
-                      : command == "places"    ? cli::run_places_command
-                      : command == "positions" ? cli::run_positions_command
-                      : command == "houses"    ? cli::run_houses_command
-                      : command == "day"       ? cli::run_day_command
-                      : command == "sky"       ? cli::run_sky_command
-                                            : nullptr;
-        if (run == nullptr) throw cli::UsageError("neznámý příkaz „" + command + "“");
+    app.add_option_function<std::string>("--dir", [&dir](const std::string& v) { dir = v; },
+                                          "Adresář s daty uživatele")
+        ->type_name("ADRESÁŘ")
+        ->check(cli::czech_check(dir_problem));
+    cli::Commands commands(app);
+    cli::register_commands(commands);
+    cli::refuse_option_words(app);
 
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        std::cout << app.help();
+        return 0;
+    } catch (const CLI::CallForAllHelp&) {
+        std::cout << app.help("", CLI::AppFormatMode::All);
+        return 0;
+    } catch (const CLI::CallForVersion&) {
+        std::cout << "sidora-cli " SIDORA_VERSION "\n";
+        return 0;
+    } catch (const CLI::ParseError& e) {
+        std::cerr << "sidora-cli: " << cli::usage_message(e, app) << "\n";
+        return 2;
+    }
+    if (const auto repeated = cli::repeated_option(app)) {
+        std::cerr << "sidora-cli: " << *repeated << "\n";
+        return 2;
+    }
+    if (!commands.chosen()) {
+        std::cerr << "sidora-cli: chybí příkaz\n";
+        return 2;
+    }
+
+    try {
         data::AppState state;
         data::start_up(state, {data::resolve_data_dir(dir), data::shipped_data_dir()});
         for (const auto& w : state.startup_warnings) std::cerr << "sidora-cli: " << w << "\n";
-        return run(state, args);
-    } catch (const cli::UsageError& e) {
-        std::cerr << "sidora-cli: " << e.what() << "\n";
-        return 2;
+        return commands.chosen()(state);
     } catch (const data::StartupError& e) {
         std::cerr << "sidora-cli: " << e.message() << "\n";
-        return 3;
+        // A damaged settings file is left for the window to set aside with the user's consent.
+        return e.damaged_settings() ? 1 : 3;
     } catch (const std::exception& e) {
         std::cerr << "sidora-cli: " << e.what() << "\n";
         return 1;

@@ -1,69 +1,63 @@
 // sidora-cli positions: the body table of a moment.
 #include <cstdio>
 #include <iostream>
+#include <memory>
 
 #include "cli/cli.h"
-#include "cli/json.h"
-#include "cli/moment_options.h"
+#include "cli/options.h"
 #include "engine/angles.h"
 #include "io/cp1250.h"
 #include "models/positions_report.h"
 
 namespace sidora::cli {
+namespace {
 
-int run_positions_command(data::AppState& state, Args& args) {
-    MomentOptions o(state, false);
-    while (!args.empty()) {
-        const std::string opt = args.next();
-        if (!o.take(opt, args)) throw UsageError("neznámá volba „" + opt + "“");
-    }
-    o.finish();
+struct PositionsOptions {
+    MomentOptions moment;
+    OutputOptions out;
+};
+
+int run(data::AppState& state, const PositionsOptions& o) {
+    const ChosenMoment m = choose(o.moment, state);
     models::PositionsReport r;
     try {
-        r = models::compute_positions(state.engine, o.moment, o.zone_offset(state.engine));
+        r = models::compute_positions(state.engine, m.moment, m.zone_offset(state.engine));
     } catch (const std::runtime_error& e) {
         return refuse(e.what());
     }
 
-    if (o.json) {
-        std::string bodies, helio;
+    if (o.out.json) {
+        Json bodies = Json::array(), helio = Json::array();
         for (const auto& b : r.bodies) {
-            bodies += (bodies.empty() ? "" : ", ") + JsonObject()
-                                                         .integer("number", b.number)
-                                                         .str("name", b.name)
-                                                         .num("longitude", b.row.longitude)
-                                                         .num("latitude", b.row.latitude)
-                                                         .num("declination", b.row.declination)
-                                                         .num("distance", b.row.distance)
-                                                         .num("speed", b.row.speed)
-                                                         .boolean("retrograde", b.row.retrograde != 0)
-                                                         .text();
+            bodies.push_back({{"number", b.number},
+                              {"name", b.name},
+                              {"longitude", b.row.longitude},
+                              {"latitude", b.row.latitude},
+                              {"declination", b.row.declination},
+                              {"distance", b.row.distance},
+                              {"speed", b.row.speed},
+                              {"retrograde", b.row.retrograde != 0}});
         }
         for (const auto& h : r.helio) {
-            helio += (helio.empty() ? "" : ", ") + JsonObject()
-                                                       .num("longitude", h.longitude_deg)
-                                                       .num("latitude", h.latitude_deg)
-                                                       .num("r", h.r)
-                                                       .str("helio_distance_text", h.helio_distance_text)
-                                                       .str("geo_distance_text", h.geo_distance_text)
-                                                       .text();
+            helio.push_back({{"longitude", h.longitude_deg},
+                             {"latitude", h.latitude_deg},
+                             {"r", h.r},
+                             {"helio_distance_text", h.helio_distance_text},
+                             {"geo_distance_text", h.geo_distance_text}});
         }
-        std::cout << JsonObject()
-                         .num("jd", r.jd)
-                         .integer("zone_offset", r.zone_offset)
-                         .raw("bodies", "[" + bodies + "]")
-                         .raw("helio", "[" + helio + "]")
-                         .str("sun_distance_text", r.sun_distance_text)
-                         .raw("moon", JsonObject()
-                                          .num("distance_km", r.moon_distance_km)
-                                          .num("elongation", r.moon_elongation)
-                                          .boolean("waxing", r.moon_waxing)
-                                          .str("phase_text", r.moon_phase_text)
-                                          .str("age_text", r.moon_age_text)
-                                          .text())
-                         .str("asteroid_quality", r.asteroid_quality)
-                         .text()
-                  << "\n";
+        print_json({{"jd", r.jd},
+                    {"zone_offset", r.zone_offset},
+                    {"bodies", bodies},
+                    {"helio", helio},
+                    {"sun_distance_text", r.sun_distance_text},
+                    {"moon",
+                     {{"distance_km", r.moon_distance_km},
+                      {"elongation", r.moon_elongation},
+                      {"waxing", r.moon_waxing},
+                      {"phase_text", r.moon_phase_text},
+                      {"age_text", r.moon_age_text}}},
+                    {"asteroid_quality", r.asteroid_quality}},
+                   o.out);
         return 0;
     }
     char jd[32];
@@ -84,6 +78,18 @@ int run_positions_command(data::AppState& state, Args& args) {
               << static_cast<long>(r.moon_distance_km) << " km\n"
               << "Kvalita elementů planetek: " << r.asteroid_quality << "\n";
     return 0;
+}
+
+}  // namespace
+
+void add_positions_command(Commands& c) {
+    auto o = std::make_shared<PositionsOptions>();
+    CLI::App* cmd = c.add(c.app(), "positions",
+                          "Tabulka těles okamžiku: délky, šířky, deklinace, vzdálenosti, rychlosti, "
+                          "heliocentrické údaje, fáze a stáří Měsíce");
+    add_moment_options(cmd, o->moment);
+    add_output_options(cmd, o->out);
+    c.on_run(cmd, [o](data::AppState& state) { return run(state, *o); });
 }
 
 }  // namespace sidora::cli

@@ -1,10 +1,10 @@
 // sidora-cli sky: one tick of the sky calendar, every text the main window shows.
 #include <algorithm>
 #include <iostream>
+#include <memory>
 
 #include "cli/cli.h"
-#include "cli/json.h"
-#include "cli/moment_options.h"
+#include "cli/options.h"
 #include "engine/engine_state.h"
 #include "io/cp1250.h"
 #include "models/sky_calendar.h"
@@ -13,22 +13,23 @@
 namespace sidora::cli {
 namespace {
 
+struct SkyOptions {
+    MomentOptions moment;
+    PlaceOptions place;
+    OutputOptions out;
+    std::optional<int> system;
+};
+
 std::string cell_text(const models::Cell& c) { return c.symbol ? models::symbol_text(c.text) : c.text; }
 
-std::string grid_json(const models::Grid& g) {
-    std::string out = "[";
+Json grid_json(const models::Grid& g) {
+    Json rows = Json::array();
     for (int r = 0; r < g.rows(); ++r) {
-        out += r ? ", [" : "[";
-        for (int c = 0; c < g.cols(); ++c) out += (c ? ", " : "") + json_string(g.at(c, r).text);
-        out += "]";
+        Json row = Json::array();
+        for (int c = 0; c < g.cols(); ++c) row.push_back(g.at(c, r).text);
+        rows.push_back(std::move(row));
     }
-    return out + "]";
-}
-
-std::string strings_json(const std::array<std::string, 10>& v) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < v.size(); ++i) out += (i ? ", " : "") + json_string(v[i]);
-    return out + "]";
+    return rows;
 }
 
 void print_grid(std::ostream& out, const models::Grid& g) {
@@ -54,8 +55,8 @@ void print_grid(std::ostream& out, const models::Grid& g) {
 
 void print_view(std::ostream& out, const models::SkyView& v, int house_system) {
     out << (v.label247_visible ? v.Label247 : v.Label1) << "\n";
-    out << "Místo: " << v.Label25 << "\nPásmový čas: " << v.hour << ":" << (v.minute < 10 ? "0" : "") << v.minute
-        << ":" << (v.second < 10 ? "0" : "") << v.second << v.Label3 << "\n";
+    out << "Místo: " << printable(v.Label25) << "\nPásmový čas: " << v.hour << ":" << (v.minute < 10 ? "0" : "")
+        << v.minute << ":" << (v.second < 10 ? "0" : "") << v.second << v.Label3 << "\n";
     out << "\n[Čas]\n";
     print_grid(out, v.Tab3);
     print_grid(out, v.Tab4);
@@ -83,42 +84,48 @@ void print_view(std::ostream& out, const models::SkyView& v, int house_system) {
     print_grid(out, v.Tab1);
 }
 
-}  // namespace
-
-int run_sky_command(data::AppState& state, Args& args) {
-    MomentOptions o(state, true);
-    int system = state.tattvy.house_system_index + 1;
-    while (!args.empty()) {
-        const std::string opt = args.next();
-        if (opt == "--system") system = args.int_value_of(opt, 1, 16, "systém domů");
-        else if (!o.take(opt, args)) throw UsageError("neznámá volba „" + opt + "“");
-    }
-    o.finish();
+int run(data::AppState& state, const SkyOptions& o) {
+    const ChosenMoment m = choose(o.moment, state);
+    const int system = o.system.value_or(state.tattvy.house_system_index + 1);
     std::string why;
-    const auto place = o.place_of(state, why);
+    const auto place = choose(o.place, state, why);
     if (!place) return refuse(why);
 
     state.current_place = *place;
-    state.start.zone_index = o.zone_index;
-    state.start.auto_summer = o.summer == models::SummerMode::Auto;
-    state.start.summer_flag = o.summer == models::SummerMode::Yes;
+    state.start.zone_index = m.zone_index;
+    state.start.auto_summer = m.summer == models::SummerMode::Auto;
+    state.start.summer_flag = m.summer == models::SummerMode::Yes;
     state.astro.current_house_system = system;
-    state.clock_running = !o.at_given;
-    state.current_moment = o.moment;
+    state.clock_running = !m.frozen;
+    state.current_moment = m.moment;
     models::SkyCalendar sky;
-    const models::SkyView& v = sky.tick(state, o.moment);
+    const models::SkyView& v = sky.tick(state, m.moment);
 
-    if (!o.json) {
+    if (!o.out.json) {
         print_view(std::cout, v, system);
         return 0;
     }
-    JsonObject j;
-    j.str("Label1", v.Label1).str("Label25", v.Label25).str("Label3", v.Label3).str("Label247", v.Label247);
-    for (const auto& [name, grid] : v.grids()) j.raw(name, grid_json(*grid));
-    j.raw("world_clocks", strings_json(v.world_clocks)).str("phase_caption", v.phase_caption);
-    j.boolean("tattva_message", v.tattva_message_visible);
-    std::cout << j.text() << "\n";
+    Json j = {{"Label1", v.Label1}, {"Label25", v.Label25}, {"Label3", v.Label3}, {"Label247", v.Label247}};
+    for (const auto& [name, grid] : v.grids()) j[name] = grid_json(*grid);
+    j["world_clocks"] = v.world_clocks;
+    j["phase_caption"] = v.phase_caption;
+    j["tattva_message"] = v.tattva_message_visible;
+    print_json(j, o.out);
     return 0;
+}
+
+}  // namespace
+
+void add_sky_command(Commands& c) {
+    auto o = std::make_shared<SkyOptions>();
+    CLI::App* cmd = c.add(c.app(), "sky",
+                          "Jeden tik hlavního okna (bez --at běžící hodiny): všechny texty sedmi záložek, "
+                          "řádek data, místo, pásmo, světové hodiny");
+    add_moment_options(cmd, o->moment, Years::Calendar);
+    add_place_options(cmd, o->place);
+    add_house_system_option(cmd, o->system);
+    add_output_options(cmd, o->out);
+    c.on_run(cmd, [o](data::AppState& state) { return run(state, *o); });
 }
 
 }  // namespace sidora::cli

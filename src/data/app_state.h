@@ -43,6 +43,15 @@ struct AppState {
     OrbTables orbs;
 
     std::array<TOsoba, 3> person_slots{};  // slots 1 and 2
+    // The slot the person chooser and editor work on.
+    int person_slot = 1;
+    // Empty: the editors create a person; otherwise they edit the person of this name.
+    std::string edited_person;
+    // Who opened the person editor.
+    enum class EditorCaller { Chooser = 1, Numerology = 2 };
+    EditorCaller editor_caller = EditorCaller::Chooser;
+    // "&Pouze nastav" filled the slot without saving; cleared when the chooser closes.
+    bool set_without_saving = false;
 
     // Problems met at start-up that did not stop it (Czech, for the warning window).
     std::vector<std::string> startup_warnings;

@@ -1,6 +1,7 @@
 #include "data/asteroid_file.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "data/settings_files.h"
 #include "io/extended80.h"
@@ -30,6 +31,48 @@ std::string encode(const engine::AsteroidElements& e) {
     return r;
 }
 
+namespace {
+
+std::string number_text(double v) {
+    if (std::isnan(v)) return "NaN";
+    if (std::isinf(v)) return v > 0 ? "+nekonečno" : "−nekonečno";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.10g", v);
+    return buf;
+}
+
+// The first field of a record outside its range, as "<field> <value> ...", or nothing.
+std::optional<std::string> field_fault(const engine::AsteroidElements& e) {
+    struct Field {
+        const char* name;
+        double value;
+        double low, high;
+        bool open_low, open_high;
+    };
+    // Wide enough for any real element set; narrow enough that the orbit arithmetic (the
+    // node's year difference, Kepler's equation) stays defined.
+    const Field fields[] = {
+        {"epocha", e.epoch, 0, 5'400'000, false, false},
+        {"rok ekvinokcia uzlu", static_cast<double>(e.year), -10'000, 10'000, false, false},
+        {"střední anomálie", e.mean_anomaly, -360, 720, false, false},
+        {"argument perihelu", e.perihelion_arg, -360, 720, false, false},
+        {"délka výstupného uzlu", e.node, -360, 720, false, false},
+        {"sklon dráhy", e.inclination, 0, 180, false, false},
+        {"výstřednost", e.eccentricity, 0, 1, false, true},
+        {"denní pohyb", e.daily_motion, 0, 360, true, false},
+    };
+    for (const auto& f : fields) {
+        const bool low_ok = f.open_low ? f.value > f.low : f.value >= f.low;
+        const bool high_ok = f.open_high ? f.value < f.high : f.value <= f.high;
+        if (std::isfinite(f.value) && low_ok && high_ok) continue;
+        return std::string(f.name) + " " + number_text(f.value) + " leží mimo rozsah " + number_text(f.low) +
+               " až " + number_text(f.high);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<std::vector<engine::AsteroidElements>> decode_asteroid_file(const std::string& bytes, std::string& why) {
     if (bytes.empty() || bytes.size() % kAsteroidRecordSize != 0) {
         why = bytes.empty() ? "soubor neobsahuje žádné elementy."
@@ -50,8 +93,9 @@ std::optional<std::vector<engine::AsteroidElements>> decode_asteroid_file(const 
         e.inclination = io::decode_extended80(r + 64);
         e.eccentricity = io::decode_extended80(r + 80);
         e.daily_motion = io::decode_extended80(r + 96);
-        if (!std::isfinite(e.epoch) || !(e.daily_motion > 0) || !(e.eccentricity >= 0 && e.eccentricity < 1)) {
-            why = "záznam " + std::to_string(off / kAsteroidRecordSize + 1) + " nemá platné elementy dráhy.";
+        if (const auto fault = field_fault(e)) {
+            why = "záznam " + std::to_string(off / kAsteroidRecordSize + 1) + " nemá platné elementy dráhy: " +
+                  *fault + ".";
             return std::nullopt;
         }
         out.push_back(e);

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "data/startup_error.h"
+
 namespace sidora::data {
 namespace fs = std::filesystem;
 
@@ -14,7 +16,11 @@ std::optional<std::string> env(const char* name) {
 }  // namespace
 
 fs::path resolve_data_dir(const std::optional<std::string>& dir_option) {
-    if (dir_option && !dir_option->empty()) return fs::path(*dir_option);
+    if (dir_option) {
+        // An empty value is a mistake (an unset shell variable, say), not a wish for the default.
+        if (dir_option->empty()) throw StartupError::whole("Volba --dir potřebuje název adresáře; prázdný název nelze použít.");
+        return fs::path(*dir_option);
+    }
     if (auto d = env("SIDORA_DIR")) return fs::path(*d);
     if (auto x = env("XDG_DATA_HOME")) return fs::path(*x) / "sidora";
     const auto home = env("HOME");

@@ -7,6 +7,7 @@
 namespace sidora::data {
 
 // --dir DIR, else $SIDORA_DIR, else $XDG_DATA_HOME/sidora, else ~/.local/share/sidora.
+// An empty --dir is refused with a StartupError.
 std::filesystem::path resolve_data_dir(const std::optional<std::string>& dir_option);
 
 // Read-only data installed with the program: <exe dir>/share in the build tree (or one

@@ -31,66 +31,78 @@ bool safe_file_name(const std::string& name) {
            name.find_first_of("/\\") == std::string::npos && name.find('\0') == std::string::npos;
 }
 
-void install_kind(const fs::path& program_dir, const Kind& kind, const InstallProgress& progress) {
+// Installs one kind; false when a text could not be written (its sum file is then kept).
+bool install_kind(const fs::path& program_dir, const Kind& kind, const InstallProgress& progress) {
     std::error_code ec;
     const fs::path dir = program_dir / kind.directory;
     if (!fs::is_directory(dir, ec)) {
         progress.warn("Adresář výkladů nenalezen! Nelze provést jejich instalaci!");
-        return;
+        return true;
     }
     const fs::path sum_path = dir / kind.sum_file;
     const auto sum = io::read_file(sum_path);
     if (!sum) {
         progress.warn("Soubor s výklady nenalezen! Nelze provést instalaci výkladů!");
-        return;
+        return true;
     }
     progress.begin(kind.caption, kind.maximum);
     int position = 0;
-    std::optional<fs::path> output;  // the file being written, when created in this run
-    std::string content;
     std::vector<std::string> refused;
-    auto flush = [&] {
-        if (output && !io::write_file_atomic(*output, content)) {
-            progress.warn("Soubor " + output->filename().string() + " se nepodařilo vytvořit.");
+    std::vector<std::string> failed;
+    std::string first_reason;
+    for (const auto& text : parse_sum_file(*sum)) {
+        progress.step(++position);
+        if (!safe_file_name(text.name)) {
+            refused.push_back(text.name);
+            continue;
         }
-        output.reset();
-        content.clear();
-    };
-
-    std::size_t start = 0;
-    while (start < sum->size()) {
-        std::size_t end = sum->find('\n', start);
-        if (end == std::string::npos) end = sum->size();
-        std::string line = sum->substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-
-        if (!line.empty() && line[0] == '@') {
-            progress.step(++position);
-            flush();
-            const std::string name = io::cp1250_to_utf8(line.substr(1));
-            if (!safe_file_name(name)) {
-                refused.push_back(name);
-                continue;
-            }
-            const fs::path target = dir / name;
-            if (!fs::exists(target, ec)) output = target;
-        } else if (output) {
-            content += line;
-            content += "\r\n";
+        const fs::path target = dir / text.name;
+        if (fs::exists(target, ec)) continue;  // the user's own version stays
+        try {
+            io::replace_file(target, text.content);
+        } catch (const io::FileError& e) {
+            failed.push_back(text.name);
+            if (first_reason.empty()) first_reason = e.what();
         }
     }
-    flush();
-    fs::remove(sum_path, ec);
+    // The sum file goes only when every text is in place; otherwise the next start tries again.
+    if (failed.empty()) fs::remove(sum_path, ec);
     progress.end();
     if (!refused.empty()) {
         std::string text = "Výklady s neplatným názvem souboru nebyly nainstalovány:";
         for (const auto& name : refused) text += " „" + name + "“";
         progress.warn(text);
     }
+    if (!failed.empty()) {
+        std::string text = "Tyto výklady se nepodařilo zapsat:";
+        for (const auto& name : failed) text += " „" + name + "“";
+        text += ". " + first_reason + " Soubor " + std::string(kind.sum_file) +
+                " zůstává a instalace se při příštím spuštění zopakuje.";
+        progress.warn(text);
+    }
+    return failed.empty();
 }
 
 }  // namespace
+
+std::vector<SumText> parse_sum_file(std::string_view sum) {
+    std::vector<SumText> texts;
+    std::size_t start = 0;
+    while (start < sum.size()) {
+        std::size_t end = sum.find('\n', start);
+        if (end == std::string_view::npos) end = sum.size();
+        std::string_view line = sum.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty() && line[0] == '@') {
+            texts.push_back({io::cp1250_to_utf8(line.substr(1)), {}});
+        } else if (!texts.empty()) {
+            texts.back().content += line;
+            texts.back().content += "\r\n";
+        }
+    }
+    return texts;
+}
 
 bool installation_requested(const AppState& state) {
     std::error_code ec;
@@ -98,9 +110,10 @@ bool installation_requested(const AppState& state) {
 }
 
 void install_interpretations(const AppState& state, const InstallProgress& progress) {
-    for (const Kind& kind : kKinds) install_kind(state.program_dir, kind, progress);
+    bool complete = true;
+    for (const Kind& kind : kKinds) complete = install_kind(state.program_dir, kind, progress) && complete;
     std::error_code ec;
-    fs::remove(state.program_dir / kMarker, ec);
+    if (complete) fs::remove(state.program_dir / kMarker, ec);
 }
 
 }  // namespace sidora::data

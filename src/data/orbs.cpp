@@ -129,6 +129,22 @@ std::optional<std::string> open_or_create(const fs::path& dir, const char* name,
 
 }  // namespace
 
+void save_major_orbs(const fs::path& dir, const OrbTables& t) {
+    io::replace_file(dir / kOrbit1File, encode_orbit1(t));
+    io::replace_file(dir / kOrbit2File, encode_orbit2(t));
+}
+
+void save_point_orbs(const fs::path& dir, const OrbTables& t) {
+    std::optional<io::FileError> first;
+    try {
+        io::replace_file(dir / kOrbit3File, encode_orbit3(t));
+    } catch (const io::FileError& e) {
+        first = e;
+    }
+    io::replace_file(dir / kAsterFile, encode_aster(t));
+    if (first) throw *first;
+}
+
 void load_orb_files(const fs::path& dir, OrbTables& t, std::vector<std::string>& warnings) {
     t = OrbTables{};
 

@@ -50,6 +50,12 @@ std::string encode_orbit2(const OrbTables& t);
 std::string encode_orbit3(const OrbTables& t);
 std::string encode_aster(const OrbTables& t);
 
+// Saving through the locked writer; each throws io::FileError (naming the file) on failure.
+// orbit1.mem, then orbit2.mem (not tried when the first fails).
+void save_major_orbs(const std::filesystem::path& dir, const OrbTables& t);
+// orbit3.mem and aster.mem; the second is tried even when the first fails.
+void save_point_orbs(const std::filesystem::path& dir, const OrbTables& t);
+
 // Fills the tables from the four files in `dir`, creating a missing file with its defaults.
 // A file that cannot be read whole keeps what could be read; problems are appended to
 // `warnings` (Czech) and loading goes on. An existing file is never rewritten.

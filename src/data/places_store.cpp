@@ -21,40 +21,63 @@ std::optional<TMisto> PlacesStore::find_place(const std::string& name) const {
     return std::nullopt;
 }
 
-void PlacesStore::write_all(const std::vector<TMisto>& places, int code) const {
-    std::string bytes;
-    bytes.reserve(places.size() * TMisto::kSize);
-    for (const auto& p : places) bytes += encode(p);
-    if (!io::write_file_atomic(file_, bytes)) throw PlacesError(code, "soubor nelze zapsat.");
-}
-
-void PlacesStore::append(const TMisto& place) {
-    auto places = read_all();
-    places.push_back(place);
-    write_all(places, 96);
+void PlacesStore::change(int code,
+                         const std::function<void(std::string& bytes, const std::vector<TMisto>& places)>& edit) {
+    try {
+        io::change_file(file_, [&](const std::optional<std::string>& current) -> std::optional<std::string> {
+            if (!current) throw PlacesError(72, "soubor nelze otevřít.");
+            std::string why;
+            const auto places = decode_places(*current, why);
+            // A damaged file is never rewritten: the user may still repair it.
+            if (!places) throw PlacesError(72, why);
+            std::string bytes = *current;
+            edit(bytes, *places);
+            return bytes;
+        });
+    } catch (const io::FileError& e) {
+        throw PlacesError::whole(code, e.what());
+    }
 }
 
 namespace {
-// The first record named `name`; the error code names the operation that looked for it.
-std::vector<TMisto>::iterator record_named(std::vector<TMisto>& places, const std::string& name, int code) {
-    const auto it = std::find_if(places.begin(), places.end(), [&](const TMisto& p) { return p.name == name; });
-    if (it == places.end()) throw PlacesError(code, "místo „" + name + "“ v souboru není.");
-    return it;
+// Index of the first record named `name`; the error code names the operation that looked for it.
+std::size_t index_named(const std::vector<TMisto>& places, const std::string& name, int code) {
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (places[i].name == name) return i;
+    }
+    throw PlacesError(code, "místo „" + name + "“ v souboru není.");
+}
+
+bool name_taken(const std::vector<TMisto>& places, const std::string& name, std::size_t except) {
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (i != except && places[i].name == name) return true;
+    }
+    return false;
 }
 }  // namespace
 
+void PlacesStore::append(const TMisto& place) {
+    change(96, [&](std::string& bytes, const std::vector<TMisto>& places) {
+        if (name_taken(places, place.name, places.size())) throw PlaceNameTaken(place.name);
+        bytes += encode(place);
+    });
+}
+
 void PlacesStore::rewrite(const std::string& name, const TMisto& place) {
-    auto places = read_all();
-    *record_named(places, name, 94) = place;
-    write_all(places, 97);
+    change(97, [&](std::string& bytes, const std::vector<TMisto>& places) {
+        const std::size_t i = index_named(places, name, 94);
+        if (name_taken(places, place.name, i)) throw PlaceNameTaken(place.name);
+        bytes.replace(i * TMisto::kSize, TMisto::kSize, encode(place));
+    });
 }
 
 void PlacesStore::remove(const std::string& name) {
-    auto places = read_all();
-    const auto it = record_named(places, name, 62);
-    *it = places.back();
-    places.pop_back();
-    write_all(places, 68);
+    change(68, [&](std::string& bytes, const std::vector<TMisto>& places) {
+        const std::size_t i = index_named(places, name, 62);
+        const std::size_t last = places.size() - 1;
+        if (i != last) bytes.replace(i * TMisto::kSize, TMisto::kSize, bytes, last * TMisto::kSize, TMisto::kSize);
+        bytes.resize(last * TMisto::kSize);
+    });
 }
 
 namespace {
@@ -134,20 +157,30 @@ CollationKey key_of(const std::string& s) {
 
 }  // namespace
 
-bool czech_less(const std::string& a, const std::string& b) {
-    const CollationKey ka = key_of(a);
-    const CollationKey kb = key_of(b);
+namespace {
+bool key_less(const CollationKey& ka, const std::string& a, const CollationKey& kb, const std::string& b) {
     if (ka.primary != kb.primary) return ka.primary < kb.primary;
     if (ka.secondary != kb.secondary) return ka.secondary < kb.secondary;
     // Same letters and accents: lower case first (its bytes are the greater ones).
     return a > b;
 }
+}  // namespace
+
+bool czech_less(const std::string& a, const std::string& b) { return key_less(key_of(a), a, key_of(b), b); }
 
 std::vector<std::string> sorted_place_names(const std::vector<TMisto>& places) {
+    // Each key once: a gazetteer of 200,000 places would otherwise build millions of them.
+    std::vector<CollationKey> keys;
+    keys.reserve(places.size());
+    for (const auto& p : places) keys.push_back(key_of(p.name));
+    std::vector<std::size_t> order(places.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return key_less(keys[a], places[a].name, keys[b], places[b].name);
+    });
     std::vector<std::string> names;
     names.reserve(places.size());
-    for (const auto& p : places) names.push_back(p.name);
-    std::stable_sort(names.begin(), names.end(), czech_less);
+    for (const std::size_t i : order) names.push_back(places[i].name);
     return names;
 }
 

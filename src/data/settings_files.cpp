@@ -1,6 +1,7 @@
 #include "data/settings_files.h"
 
 #include "engine/zones.h"
+#include "io/files.h"
 #include "io/record.h"
 
 namespace sidora::data {
@@ -23,6 +24,17 @@ bool size_ok(const std::string& bytes, std::size_t expected, std::string& why) {
 std::string size_mismatch(std::size_t got, std::size_t expected) {
     return "soubor má " + std::to_string(got) + " bajtů, očekáváno " + std::to_string(expected) +
            ".";
+}
+
+void save_start_mem(const std::filesystem::path& dir, const StartMem& v) {
+    io::replace_file(dir / StartMem::kFile, encode(v));
+}
+void save_astro_mem(const std::filesystem::path& dir, const AstroMem& v) {
+    io::replace_file(dir / AstroMem::kFile, encode(v));
+}
+void save_num_set(const std::filesystem::path& dir, const NumSet& v) { io::replace_file(dir / NumSet::kFile, encode(v)); }
+void save_tattvy_set(const std::filesystem::path& dir, const TattvySet& v) {
+    io::replace_file(dir / TattvySet::kFile, encode(v));
 }
 
 std::string encode(const StartMem& v) {

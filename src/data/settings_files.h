@@ -61,6 +61,13 @@ std::optional<NumSet> decode_num_set(const std::string& bytes, std::string& why)
 std::optional<TattvySet> decode_tattvy_set(const std::string& bytes, std::string& why,
                                            std::string* fixed = nullptr);
 
+// Each file saved in the data directory `dir` through the locked writer; throws io::FileError
+// (a Czech message naming the file) when it cannot be written.
+void save_start_mem(const std::filesystem::path& dir, const StartMem& v);
+void save_astro_mem(const std::filesystem::path& dir, const AstroMem& v);
+void save_num_set(const std::filesystem::path& dir, const NumSet& v);
+void save_tattvy_set(const std::filesystem::path& dir, const TattvySet& v);
+
 // Size message shared by the file modules: "má N bajtů, očekáváno M".
 std::string size_mismatch(std::size_t got, std::size_t expected);
 

@@ -1,5 +1,12 @@
 #include "data/startup.h"
 
+#include <fcntl.h>
+#include <stdio.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
 #include "data/asteroid_file.h"
 #include "data/summer_file.h"
 #include "engine/zones.h"
@@ -15,20 +22,52 @@ bool file_exists(const fs::path& p) {
     return fs::exists(p, ec);
 }
 
+// Writes a missing file with its defaults; one another program created meanwhile is kept.
+// Throws io::FileError.
+void create_missing(const fs::path& path, const std::string& bytes) {
+    io::change_file(path, [&](const std::optional<std::string>& current) -> std::optional<std::string> {
+        if (current) return std::nullopt;
+        return bytes;
+    });
+}
+
+bool try_create_missing(const fs::path& path, const std::string& bytes) {
+    try {
+        create_missing(path, bytes);
+        return true;
+    } catch (const io::FileError&) {
+        return false;
+    }
+}
+
+// The first of NAME.poskozeny, NAME.poskozeny.2 ... that does not exist.
+fs::path aside_name(const fs::path& path) {
+    for (int n = 1;; ++n) {
+        fs::path p = path;
+        p += n == 1 ? std::string(".poskozeny") : ".poskozeny." + std::to_string(n);
+        std::error_code ec;
+        if (!fs::exists(fs::symlink_status(p, ec))) return p;
+    }
+}
+
 // Reads a settings record, creating the file with its defaults when it is missing.
 // create_code / read_code name the run-time errors of the two failures.
 template <typename T, typename Decode>
 T load_record(AppState& state, const T& defaults, int create_code, int read_code, Decode decode) {
     const fs::path path = state.program_dir / T::kFile;
-    if (!file_exists(path) && !io::write_file_atomic(path, encode(defaults))) {
-        throw StartupError(create_code, T::kFile, "soubor nelze vytvořit.");
+    if (!file_exists(path)) {
+        try {
+            create_missing(path, encode(defaults));
+        } catch (const io::FileError& e) {
+            throw StartupError(create_code, T::kFile, e.what());
+        }
     }
     const auto bytes = io::read_file(path);
-    if (!bytes) throw StartupError(read_code, T::kFile, "soubor nelze přečíst.");
+    if (!bytes) throw StartupError::damaged_settings(read_code, T::kFile, "soubor nelze přečíst.");
     std::string why;
     std::string fixed;
     auto value = decode(*bytes, why, &fixed);
-    if (!value) throw StartupError(read_code, T::kFile, "soubor je poškozený: " + why);
+    if (!value) throw StartupError::damaged_settings(read_code, T::kFile, "soubor je poškozený: " + why);
     if (!fixed.empty()) state.startup_warnings.push_back(std::string(T::kFile) + ": " + fixed);
     return *value;
 }
@@ -37,7 +76,7 @@ void load_tattvy(AppState& state) {
     const fs::path path = state.program_dir / TattvySet::kFile;
     state.tattvy = TattvySet{};
     if (!file_exists(path)) {
-        io::write_file_atomic(path, encode(state.tattvy));  // failures are not fatal here
+        try_create_missing(path, encode(state.tattvy));  // failures are not fatal here
         return;
     }
     std::string why;
@@ -57,7 +96,7 @@ void load_num_set(AppState& state) {
     const fs::path path = state.program_dir / NumSet::kFile;
     state.num = NumSet{};
     if (!file_exists(path)) {
-        io::write_file_atomic(path, encode(state.num));
+        try_create_missing(path, encode(state.num));
         return;
     }
     std::string why;
@@ -74,15 +113,21 @@ void load_num_set(AppState& state) {
 void ensure_persons_file(AppState& state) {
     const fs::path path = state.program_dir / kPersonsFile;
     if (file_exists(path)) return;
-    if (!io::write_file_atomic(path, encode(version_record()))) {
-        state.startup_warnings.push_back("Soubor se nepodařilo vytvořit");
+    try {
+        create_missing(path, encode(version_record()));
+    } catch (const io::FileError& e) {
+        state.startup_warnings.push_back(e.what());
     }
 }
 
 void load_summer_rules(AppState& state) {
     const fs::path path = state.program_dir / kSummerFile;
-    if (!file_exists(path) && !io::write_file_atomic(path, encode_summer_rules(default_summer_rules()))) {
-        throw StartupError(23, kSummerFile, "soubor nelze vytvořit.");
+    if (!file_exists(path)) {
+        try {
+            create_missing(path, encode_summer_rules(default_summer_rules()));
+        } catch (const io::FileError& e) {
+            throw StartupError(23, kSummerFile, e.what());
+        }
     }
     const auto bytes = io::read_file(path);
     if (!bytes) throw StartupError(15, kSummerFile, "soubor nelze přečíst.");
@@ -98,7 +143,7 @@ void install_shipped_rules(const StartupOptions& options) {
     const fs::path target = options.data_dir / kSummerFile;
     if (file_exists(target)) return;
     if (const auto bytes = io::read_file(*options.shipped_dir / kSummerFile)) {
-        io::write_file_atomic(target, *bytes);
+        try_create_missing(target, *bytes);
     }
 }
 
@@ -117,30 +162,67 @@ void load_start_files(AppState& state) {
 
 std::optional<std::string> load_home_place(AppState& state) {
     const fs::path path = state.program_dir / kPlacesFile;
-    if (!file_exists(path) && !io::write_file_atomic(path, encode(default_place()))) {
-        throw StartupError(22, kPlacesFile, "soubor nelze vytvořit.");
+    if (!file_exists(path)) {
+        try {
+            create_missing(path, encode(default_place()));
+        } catch (const io::FileError& e) {
+            throw StartupError(22, kPlacesFile, e.what());
+        }
     }
     std::string why;
     const auto places = read_places(path, why);
     if (!places) throw StartupError(14, kPlacesFile, why);
+    const TMisto* home = nullptr;
     for (const auto& p : *places) {
         if (p.name == state.start.home_place_name) {
-            state.current_place = p;
-            return std::nullopt;
+            home = &p;
+            break;
         }
     }
-    // The home place was renamed or removed: go on with the first place of the file (or
-    // Praha when the file is empty) and say so; start.mem keeps its name until the user
-    // chooses a new home in the settings.
-    state.current_place = places->empty() ? default_place() : places->front();
-    return "Domovské místo „" + state.start.home_place_name +
-           "“ v seznamu míst není. Výpočty probíhají pro místo „" + state.current_place.name +
-           "“. Domovské místo lze nastavit v základním nastavení.";
+    if (home && !home->damaged) {
+        state.current_place = *home;
+        return std::nullopt;
+    }
+    // The home place was renamed, removed or damaged: go on with the first usable place of
+    // the file (or Praha) and say so; start.mem keeps its name until the user chooses a new
+    // home in the settings.
+    const auto usable = std::find_if(places->begin(), places->end(), [](const TMisto& p) { return !p.damaged; });
+    state.current_place = usable == places->end() ? default_place() : *usable;
+    const std::string instead = "Výpočty probíhají pro místo „" + state.current_place.name +
+                                "“. Domovské místo lze nastavit v základním nastavení.";
+    if (home) return *damaged_place_message(*home) + " " + instead;
+    return "Domovské místo „" + state.start.home_place_name + "“ v seznamu míst není. " + instead;
+}
+
+std::string damaged_settings_question(const StartupError& error, const fs::path& data_dir) {
+    return error.message() + "\n\nPokračovat s výchozím nastavením? Poškozený soubor bude uschován jako „" +
+           aside_name(data_dir / error.file()).filename().string() + "“.";
+}
+
+fs::path set_aside_damaged(const StartupError& error, const fs::path& data_dir) {
+    const fs::path from = data_dir / error.file();
+    // Never over an earlier damaged copy, even one made meanwhile.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path to = aside_name(from);
+        if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return to;
+        if (errno != EEXIST) {
+            throw StartupError::whole("Soubor „" + from.string() + "“ nelze přejmenovat na „" + to.string() +
+                                      "“: " + std::strerror(errno) + ".");
+        }
+    }
+    throw StartupError::whole("Soubor „" + from.string() + "“ nelze přejmenovat.");
 }
 
 void start_up(AppState& state, const StartupOptions& options) {
     std::error_code ec;
     fs::create_directories(options.data_dir, ec);
+    if (!fs::is_directory(options.data_dir, ec)) {
+        // Every file of the directory would fail; say what is wrong with the directory itself.
+        throw StartupError::whole("Datový adresář „" + options.data_dir.string() + "“ nelze použít: " +
+                                  (fs::exists(fs::symlink_status(options.data_dir, ec))
+                                       ? "není to adresář."
+                                       : "nelze jej vytvořit."));
+    }
     install_shipped_rules(options);
 
     state.program_dir = options.data_dir;

@@ -4,6 +4,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "data/app_state.h"
 #include "data/startup_error.h"
@@ -20,6 +22,13 @@ struct StartupOptions {
 // when it has none, then runs the start-up sequence. Throws StartupError.
 void start_up(AppState& state, const StartupOptions& options);
 
+// The question the window asks about a damaged settings file (a damaged_settings() error).
+std::string damaged_settings_question(const StartupError& error, const std::filesystem::path& data_dir);
+// Renames the damaged settings file to NAME.poskozeny (NAME.poskozeny.2 ... when that is
+// taken), so that the next start_up writes its defaults. Returns the new path; throws
+// StartupError (naming both files) when the file cannot be renamed.
+std::filesystem::path set_aside_damaged(const StartupError& error, const std::filesystem::path& data_dir);
+
 // Reads tattvy.set and start.mem, derives zone_offset and fills the aspect definitions.
 void load_start_files(AppState& state);
 // Makes current_place the record of mista.dat named home_place_name. When no record bears
@@ -34,6 +43,13 @@ struct InstallProgress {
     std::function<void()> end;
     std::function<void(const std::string& text)> warn;
 };
+
+// One text of a sum file: "@NAME" starts it, its lines follow (each ends in CR LF in the text).
+struct SumText {
+    std::string name;  // UTF-8, as written in the file: not yet checked to be a safe file name
+    std::string content;
+};
+std::vector<SumText> parse_sum_file(std::string_view sum);
 
 // Whether the marker asking for the installation of interpretation texts is present.
 bool installation_requested(const AppState& state);

@@ -1,6 +1,7 @@
 #include "data/summer_file.h"
 
 #include "data/settings_files.h"
+#include "io/files.h"
 #include "io/record.h"
 
 namespace sidora::data {
@@ -76,6 +77,10 @@ std::vector<TLetniRok> default_summer_rules() {
         rules.push_back(engine::summer_rule_not_introduced(y));
     }
     return rules;
+}
+
+void save_summer_rules(const std::filesystem::path& dir, const std::vector<TLetniRok>& rules) {
+    io::replace_file(dir / kSummerFile, encode_summer_rules(rules));
 }
 
 }  // namespace sidora::data

@@ -18,6 +18,9 @@ std::string encode_summer_rules(const std::vector<engine::TLetniRok>& rules);
 // out of sequence, flag bytes other than 0/1 or a period that is not a date.
 std::optional<std::vector<engine::TLetniRok>> decode_summer_rules(const std::string& bytes,
                                                                   std::string& why);
+// Saves the rules as LC.dat in `dir` through the locked writer; throws io::FileError.
+void save_summer_rules(const std::filesystem::path& dir, const std::vector<engine::TLetniRok>& rules);
+
 // The file a new data directory gets when no rules ship with the program.
 std::vector<engine::TLetniRok> default_summer_rules();
 

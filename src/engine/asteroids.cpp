@@ -82,8 +82,7 @@ double Engine::asteroid_longitude(int n, const Moment& m, int zone_offset, int z
     const double ra = quadrant_atan(ye, xg);
     const double dec = quadrant_atan(ze, std::sqrt(xg * xg + ye * ye));
     const Spherical ecl = equatorial_to_ecliptic(ra, dec, eps);
-    double lon = ecl.lon / kDeg;
-    if (lon < 0) lon += 360;
+    const double lon = normalize_deg(ecl.lon / kDeg);
 
     if (store) {
         const double days = std::round(std::fabs(jd - el.epoch));

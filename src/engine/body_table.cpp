@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "engine/engine_state.h"
+#include "engine/frames.h"
 
 namespace sidora::engine {
 
@@ -22,7 +23,7 @@ void Engine::apparent_correction(int body) {
     TBodyRow& row = body_table[body];
     if (row.distance != 0) row.longitude -= 0.0056916667 / row.distance;
     if (body == kSun) row.longitude -= 0.0044444444;
-    if (row.longitude < 0) row.longitude += 360;
+    row.longitude = normalize_deg(row.longitude);
 }
 
 void Engine::compute_sun_moon_planets(const Moment& m, int zo, int zm) {

@@ -13,7 +13,7 @@ struct TBodyRow {
     double declination = 0;  // degrees
     double speed = 0;        // motion over the passes / reference motion
     std::uint8_t retrograde = 0;
-    std::uint8_t dum = 0;      // house 1..12
+    std::uint8_t dum = 0;      // house 1..12, 0 when the system has no cusps
     std::uint8_t znameni = 0;  // sign 1..12
 };
 
@@ -38,8 +38,8 @@ private:
 // Degrees per day that a speed of 1 stands for, bodies -1..8.
 double reference_motion(int body);
 
-// Heliocentric record: 0 Earth, 1..8 Mercury..Pluto. Longitude and latitude in radians
-// as the engine leaves them.
+// Heliocentric record: 0 Earth, 1..8 Mercury..Pluto. Longitude in radians in [0, 2π),
+// ecliptic and mean equinox of date like every position; latitude in radians.
 struct HelioRecord {
     std::string helio_distance_text;
     double r = 0;

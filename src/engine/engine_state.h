@@ -172,7 +172,8 @@ public:
     };
     std::array<HorizonPosition, 10> horizon_table{};  // Moon, Sun, Mercury..Pluto
     double moon_ra_deg = 0;
-    // Moonrise, moonset and the transit between them (horizon at 0°, no parallax).
+    // Moonrise, moonset and the transit between them (centre on the geometric horizon, no
+    // parallax): an event that does not fall within the date is "Není".
     void moon_rise_set(unsigned day, unsigned month, unsigned year, int lat_deg, int lat_min, int lon_deg,
                        int lon_min, bool north, bool east, int zone_offset, int zone_minutes);
     // Transit, rise and set of the planets (or of planet_selection alone) from their positions at noon.
@@ -210,7 +211,7 @@ public:
     // sidereal_degrees holds the MC. Runs sun_day for the date (it overwrites the Sun's day).
     void compute_houses(unsigned day, unsigned month, unsigned year, int lat_deg, int lat_min, bool north,
                         int lon_deg, int lon_min, bool east, int zone_offset, int zone_minutes);
-    // House 1..12 of every body row in the system 1..16.
+    // House 1..12 of every body row in the system 1..16; 0 in every row when it has no cusps.
     void house_of_bodies(int house_system);
 
     // ---- Tattva periods: sixty start times (zone-time hours) from the geometric sunrise.

@@ -56,18 +56,22 @@ Spherical equatorial_to_ecliptic(double ra, double dec, double eps) {
     return {angle_from_cos_sin(c, s), b, 1};
 }
 
-double normalize_rad(double x) {
+namespace {
+
+// fmod keeps the sign of x, and a tiny negative remainder plus a full turn rounds to the
+// full turn itself, so both ends are checked.
+double into_turn(double x, double turn) {
     if (!std::isfinite(x)) return x;
-    if (x > kTwoPi) x = std::fmod(x, kTwoPi);
-    if (x < 0) x = std::fmod(x, kTwoPi) + kTwoPi;
-    return x;
+    double r = std::fmod(x, turn);
+    if (r < 0) r += turn;
+    if (r >= turn) r = 0;
+    return r;
 }
 
-double normalize_deg(double x) {
-    if (!std::isfinite(x)) return x;
-    if (x > 360.0) x = std::fmod(x, 360.0);
-    if (x < 0) x = std::fmod(x, 360.0) + 360.0;
-    return x;
-}
+}  // namespace
+
+double normalize_rad(double x) { return into_turn(x, kTwoPi); }
+
+double normalize_deg(double x) { return into_turn(x, 360.0); }
 
 }  // namespace sidora::engine

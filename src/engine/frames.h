@@ -37,7 +37,7 @@ Equatorial ecliptic_rect_to_equatorial(double x, double y, double z, double eps)
 // Ecliptic longitude and latitude of an equatorial position.
 Spherical equatorial_to_ecliptic(double ra, double dec, double eps);
 
-// Into 0..2π (an exact 2π may remain) and into 0..360 (an exact 360 may remain).
+// Into [0, 2π) and [0, 360); a full turn itself becomes 0. Not-a-number passes through.
 double normalize_rad(double x);
 double normalize_deg(double x);
 

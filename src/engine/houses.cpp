@@ -11,11 +11,7 @@ namespace {
 
 constexpr double kDeg = kPi / 180.0;
 
-double reduce(double x) {
-    x = std::fmod(x, 360.0);
-    if (x < 0) x += 360;
-    return x;
-}
+double reduce(double x) { return normalize_deg(x); }
 
 // Whether x lies on the shorter arc between b and c.
 bool in_shorter_arc(double x, double b, double c) {
@@ -242,8 +238,15 @@ void Engine::compute_houses(unsigned day, unsigned month, unsigned year, int lat
 
 void Engine::house_of_bodies(int house_system) {
     const auto& c = house_table[static_cast<std::size_t>(house_system - 1)];
+    // Without cusps (a quadrant system where the Sun or the ecliptic does not rise) a body
+    // has no house at all.
+    const bool no_cusps = c[0] == kNoCusp;
     for (int b = kMoon; b <= kSpareRow; ++b) {
         const double lon = body_table[b].longitude;
+        if (no_cusps) {
+            body_table[b].dum = 0;
+            continue;
+        }
         int house = 12;
         for (std::size_t n = 0; n < 11; ++n) {
             const double from = c[n], to = c[n + 1];

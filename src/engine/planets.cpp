@@ -123,12 +123,7 @@ Elements mercury_elements(double T) {
     return e;
 }
 
-double degrees_0_360(double rad) {
-    double d = rad * 180.0 / kPi;
-    if (d < 0) d += 360;
-    while (d >= 360) d -= 360;
-    return d;
-}
+double degrees_0_360(double rad) { return normalize_deg(rad * 180.0 / kPi); }
 
 }  // namespace
 
@@ -165,7 +160,8 @@ void Engine::orbit_from_elements(int planet, double a, double lambda, double k, 
     const double B = inc * std::sin(L - node);
     const double r = a * (1 - e * std::cos(E));
     rec.r = r;
-    rec.longitude = L;
+    // The theory's frame is that of 2000; the record, like every position, is of date.
+    rec.longitude = normalize_rad(L + precession);
     rec.latitude = B;
     rec.helio_distance_text = fixed_point_text(r, 4);
 
@@ -299,8 +295,9 @@ void Engine::pluto_pass(unsigned year, unsigned month, unsigned day, unsigned ho
     for (int i = 0; i < ps.nr; ++i) R += ps.C[i] * std::sin((i + 1) * n * t + ps.chi[i]);
     L = dms_to_rad(0, 0, L);
     B = dms_to_rad(0, 0, B);
+    const double precession = precession_since_2000(day, month, year, zone_offset, zone_minutes);
     HelioRecord& rec = helio_table[kPluto];
-    rec.longitude = L;
+    rec.longitude = normalize_rad(L + precession);
     rec.latitude = B;
     rec.r = R;
     rec.helio_distance_text = fixed_point_text(R, 4);
@@ -310,7 +307,7 @@ void Engine::pluto_pass(unsigned year, unsigned month, unsigned day, unsigned ho
     const Spherical geo = spherical_from_rect(x, y, z);
     rec.geo_distance_text = fixed_point_text(geo.dist, 4);
     // The series is of the fixed frame of 2000, like the Sun's vector: one precession.
-    const double lon = geo.lon + precession_since_2000(day, month, year, zone_offset, zone_minutes);
+    const double lon = geo.lon + precession;
     const double eps = mean_obliquity(day, month, year, hour, minute, second, zone_offset, zone_minutes);
     planet_decl = declination_of(lon, geo.lat, eps) * 180.0 / kPi;
     planet_lambda = degrees_0_360(lon);

@@ -39,41 +39,59 @@ void Engine::moon_rise_set(unsigned day, unsigned month, unsigned year, int lat_
     const double lon = place_angle(lon_deg, lon_min, east);
     const double zone = zone_offset * kPi / 12;
 
-    // One step: the Moon at t; nothing when it neither rises nor sets that day.
-    auto event = [&](int hour, int minute, bool rising) -> std::optional<double> {
-        const auto h = static_cast<unsigned>(hour), mi = static_cast<unsigned>(minute);
-        compute_moon(year, month, day, h, mi, 0, zone_offset, zone_minutes);
-        const double eps = mean_obliquity(day, month, year, h, mi, 0, zone_offset, zone_minutes);
+    // One step: from the Moon at t (zone hours after 0:00 of the date, possibly outside it)
+    // the time of the event nearest to t; nothing when the Moon stays above or below.
+    auto step = [&](double t, bool rising) -> std::optional<double> {
+        Moment m{static_cast<std::uint16_t>(day), static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year),
+                 0, 0, 0};
+        double at = t;
+        while (at < 0) {
+            moment_prev_day(m);
+            at += 24;
+        }
+        // Hours past the day carry into the next one inside the Julian day.
+        const auto secs = static_cast<unsigned>(std::lround(at * 3600));
+        const unsigned h = secs / 3600, mi = secs / 60 % 60, sec = secs % 60;
+        compute_moon(m.year, m.month, m.day, h, mi, sec, zone_offset, zone_minutes);
+        const double eps = mean_obliquity(m.day, m.month, m.year, h, mi, sec, zone_offset, zone_minutes);
         const double lm = moon_lambda * kDeg, bm = moon_beta * kDeg;
         const double dec = safe_asin(std::sin(bm) * std::cos(eps) + std::cos(bm) * std::sin(eps) * std::sin(lm));
         const double alpha = ra_from_candidates(lm, bm, dec, eps, 0, 0, kPi / 2, kPi / 2);
-        const double x = (std::sin(0.0) - std::sin(phi) * std::sin(dec)) / (std::cos(phi) * std::cos(dec));
+        const double x = -std::sin(phi) * std::sin(dec) / (std::cos(phi) * std::cos(dec));
         if (std::fabs(x) > 1) return std::nullopt;
         const double H = std::acos(x);
-        double theta = theta0_seconds(julian_day(day, month, year, h, mi, 0, zone_offset, zone_minutes)) * kPi / 43200;
-        while (theta < 0) theta += kTwoPi;
-        double D = (rising ? alpha - H : alpha + H) - theta - lon + zone;
-        while (D < 0) D += kTwoPi;
-        if (!rising) D = normalize_rad(D);
-        return D * 12 / kPi;
+        // The sidereal time of the instant's own T advances at the solar rate, so D is the
+        // event's zone time of day; which day is left open.
+        const double theta = theta0_seconds(julian_day(m.day, m.month, m.year, h, mi, sec, zone_offset, zone_minutes)) *
+                             kPi / 43200;
+        const double D = (rising ? alpha - H : alpha + H) - theta - lon + zone;
+        const double hours = D * 12 / kPi;
+        return hours - 24 * std::round((hours - t) / 24);
     };
-    auto iterate = [&](int hour, int times, bool rising) -> std::optional<double> {
-        int minute = 0;
-        std::optional<double> hours;
-        for (int i = 0; i < times; ++i) {
-            hours = event(hour, minute, rising);
-            if (!hours) return std::nullopt;
-            int hh = static_cast<int>(*hours);
-            minute = static_cast<int>((*hours - hh) * 60);
-            if (hh > 23) hh -= 24;
-            if (hh < 0) hh += 24;
-            hour = hh;
+    // Until the time stops moving (a few seconds); a step that runs away finds nothing.
+    auto settle = [&](double t, bool rising) -> std::optional<double> {
+        for (int i = 0; i < 12; ++i) {
+            const auto next = step(t, rising);
+            if (!next) return std::nullopt;
+            const bool settled = std::fabs(*next - t) < 0.1 / 60;
+            t = *next;
+            if (settled) return t;
         }
-        return hours;
+        return std::nullopt;
     };
-    const auto rise = iterate(12, 3, true);
-    const auto set = iterate((12 + zone_offset + 24) % 24, 6, false);
-    moon_rise_text = rise ? clock_rounded(std::fmod(*rise, 24.0)) : "Není";
+    auto on_date = [](const std::optional<double>& t) { return t && *t >= 0 && *t < 24; };
+    // The Moon comes back about 50 minutes later each day, so an event that settled outside
+    // the date may leave the date's own event one lunar day before or after it; else the
+    // date has none.
+    auto event = [&](double start, bool rising) -> std::optional<double> {
+        constexpr double kLunarDay = 24.84;
+        auto t = settle(start, rising);
+        if (t && !on_date(t)) t = settle(*t < 0 ? *t + kLunarDay : *t - kLunarDay, rising);
+        return on_date(t) ? t : std::nullopt;
+    };
+    const auto rise = event(12, true);
+    const auto set = event(12, false);
+    moon_rise_text = rise ? clock_rounded(*rise) : "Není";
     moon_set_text = set ? clock_rounded(*set) : "Není";
     if (!rise || !set) {
         moon_transit_text = "------";
@@ -156,14 +174,10 @@ void Engine::horizon_positions(unsigned day, unsigned month, unsigned year, int 
         const double rc = ca == 0 ? 2 : (std::sin(phi) * std::cos(dec) * std::cos(H) - std::cos(phi) * std::sin(dec)) / ca;
         const double s = std::fabs(rs) <= 1 ? std::asin(rs) : 0;
         const double c = std::fabs(rc) <= 1 ? std::acos(rc) : 0;
-        double A = (s == 0 || c == 0) ? 0 : s > 0 ? c : kTwoPi - c;
-        A = normalize_rad(A) / kDeg + 180;
-        if (A >= 360) A -= 360;
-        if (phi < 0) {
-            A = 180 - A;
-            if (A < 0) A += 360;
-        }
-        horizon_table[static_cast<std::size_t>(b + 1)] = {alt / kDeg, A};
+        // Counted from the south, then turned to count from the north; the same on both
+        // sides of the equator.
+        const double A = (s == 0 || c == 0) ? 0 : s > 0 ? c : kTwoPi - c;
+        horizon_table[static_cast<std::size_t>(b + 1)] = {alt / kDeg, normalize_deg(A / kDeg + 180)};
     }
 }
 

@@ -78,18 +78,15 @@ void Engine::sun_day(unsigned day, unsigned month, unsigned year, int lat_deg, i
     sun_culmination_text = clock_truncated(culm);
     sun_rise_text = clock_rounded(sun_rise_hours);
 
-    // Azimuths; the refraction constant only decides whether they exist.
+    // Azimuths of the centre on the same −0.75° horizon as the rising time: on the geometric
+    // horizon they would be off by half a degree at middle latitudes. One formula serves
+    // both hemispheres; the rise is east of the meridian, the set its mirror in the west.
     const double c = std::sin(-0.75 * kDeg);
     if ((c - std::sin(phi) * std::sin(delta)) / (std::cos(phi) * std::cos(delta)) < 1) {
-        const double ratio = std::sin(delta) / std::cos(phi);
-        double A = 0;
-        if (phi >= 0) A = std::fabs(ratio) >= 1 ? 0 : std::acos(-ratio);
-        else A = safe_acos(ratio);
-        A = normalize_rad(A) / kDeg;
-        sun_set_azimuth = A + 180;
-        sun_rise_azimuth = 360 - A + 180;
-        if (sun_set_azimuth >= 360) sun_set_azimuth -= 360;
-        if (sun_rise_azimuth >= 360) sun_rise_azimuth -= 360;
+        const double ratio = (std::sin(delta) - std::sin(phi) * c) / (std::cos(phi) * std::cos(-0.75 * kDeg));
+        const double rise = safe_acos(ratio) / kDeg;
+        sun_rise_azimuth = rise;
+        sun_set_azimuth = normalize_deg(360 - rise);
     }
 
     const double S = into_0_2pi_once(zone + H0 + kPi - lon - eot);

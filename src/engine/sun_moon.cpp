@@ -154,12 +154,7 @@ Engine::SunState Engine::sun_state(unsigned year, unsigned month, unsigned day, 
 }
 
 namespace {
-double sun_degrees(double L) {
-    while (L > kTwoPi) L -= kTwoPi;
-    double deg = L * 180.0 / kPi;
-    if (deg < 0) deg += 360;
-    return deg;
-}
+double sun_degrees(double L) { return normalize_deg(L * 180.0 / kPi); }
 }  // namespace
 
 void Engine::compute_sun(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
@@ -177,10 +172,7 @@ void Engine::compute_sun(unsigned year, unsigned month, unsigned day, unsigned h
     sun_distance_text = fixed_point_text(st.r, 5);
 
     HelioRecord& earth = helio_table[0];
-    double L = st.L;
-    if (L < 0) L += kTwoPi;
-    if (L > kTwoPi) L -= kTwoPi;
-    earth.longitude = L + kPi;
+    earth.longitude = normalize_rad(st.L + kPi);
     earth.latitude = 0;
     earth.r = st.r;
     earth.helio_distance_text = sun_distance_text;
@@ -244,7 +236,7 @@ void Engine::compute_moon(unsigned year, unsigned month, unsigned day, unsigned 
     lat = arcsec(lat - 8 * std::sin(m.Lm));
 
     TBodyRow& row = body_table[kMoon];
-    row.longitude = lon * 180.0 / kPi;
+    row.longitude = normalize_deg(lon * 180.0 / kPi);
     row.latitude = lat * 180.0 / kPi;
     row.declination = declination_of(lon, lat, eps) * 180.0 / kPi;
     moon_lambda = row.longitude;

@@ -21,6 +21,7 @@
 
 #include "data/startup.h"
 #include "data/window_place.h"
+#include "gui/frm_astro_dat.h"
 #include "gui/frm_datum.h"
 #include "gui/frm_mista.h"
 #include "gui/frm_nastav.h"
@@ -53,6 +54,7 @@ TFrmHlavni::TFrmHlavni(sidora::data::AppState& state, Shell& shell, TFrmStart& s
     mista_ = new TFrmMista(state_, shell_, this);
     datum_ = new TFrmDatum(state_, shell_, this);
     nastav_ = new TFrmNastav(state_, shell_, this);
+    astro_dat_ = new TFrmAstroDat(state_, shell_, this);
     connect(datum_, &TFrmDatum::momentSet, this, [this] { refresh_now(false); });
     connect(mista_, &TFrmMista::shownChanged, this, [this](bool shown) {
         set_place_window_shown(shown);
@@ -213,11 +215,12 @@ void TFrmHlavni::closeEvent(QCloseEvent* event) {
     }
     const int id = house_group_->checkedId();
     state_.tattvy.house_system_index = static_cast<std::uint8_t>(id < 0 ? 0 : id);
-    if (!sidora::io::write_file_atomic(state_.program_dir / sidora::data::TattvySet::kFile,
-                                       sidora::data::encode(state_.tattvy))) {
+    try {
+        sidora::data::save_tattvy_set(state_.program_dir, state_.tattvy);
+    } catch (const sidora::io::FileError& e) {
         // Otherwise the tattva and house-system choices would vanish without a word.
         shell_.pozor.show_and_wait(QString::fromStdString(
-            sidora::data::StartupError(101, sidora::data::TattvySet::kFile, "soubor nelze zapsat.").message()));
+            "Běhová chyba 101 (" + std::string(sidora::data::TattvySet::kFile) + "): " + e.what()));
     }
     keep_place();
     shell_.pozor.close();

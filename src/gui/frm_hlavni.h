@@ -21,6 +21,7 @@ class QTimeEdit;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class TFrmAstroDat;
 class TFrmDatum;
 class TFrmMista;
 class TFrmNastav;
@@ -49,6 +50,7 @@ public:
     QToolButton* tool_button(const QString& name) const;
     TFrmDatum& date_dialog() const { return *datum_; }
     TFrmNastav& settings_dialog() const { return *nastav_; }
+    TFrmAstroDat& person_chooser() const { return *astro_dat_; }
     // Prints the window `copies` times at a size 0..2 (pixel for pixel, as on screen, the
     // whole page), white and with the Moon in black.
     void print_on(QPrinter& printer, int size, int copies);
@@ -59,6 +61,7 @@ public slots:
     void SpeedButton7Click();
     void ToolButton12Click();  // "now" and the stored settings
     void ToolButton13Click();  // the date dialog
+    void ToolButton15Click();  // the person chooser for a natal horoscope
     void step(sidora::models::Step step);
     void print_window();
     void open_settings();
@@ -131,5 +134,6 @@ private:
     TFrmMista* mista_;
     TFrmDatum* datum_;
     TFrmNastav* nastav_;
+    TFrmAstroDat* astro_dat_;
     bool shown_once_ = false;
 };

@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "gui/frm_astro_dat.h"
 #include "gui/frm_datum.h"
 #include "gui/frm_hlavni.h"
 #include "gui/frm_letni.h"
@@ -95,6 +96,9 @@ void TFrmHlavni::build_tool_bar() {
     QToolButton* date = add_tool("ToolButton13", "D", "Nastav datum, čas a místo (CTRL-K)", "Ctrl+K",
                                  [this] { ToolButton13Click(); });
     date->setProperty("disabledByPlaces", true);
+    QToolButton* horoscope = add_tool("ToolButton15", "H", "Vypočítej horskop (CTRL-H)", "Ctrl+H",
+                                      [this] { ToolButton15Click(); });
+    horoscope->setProperty("disabledByPlaces", true);
     add_tool("ToolButton8", "+D", "Přidej den (CTRL-D)", "Ctrl+D", [this] { step(Step::NextDay); });
     add_tool("ToolButton18", "+M", "Přidej měsíc (CTRL-M)", "Ctrl+M", [this] { step(Step::NextMonth); });
     add_tool("ToolButton10", "+R", "Přidej rok (CTRL-R)", "Ctrl+R", [this] { step(Step::NextYear); });
@@ -150,6 +154,11 @@ void TFrmHlavni::ToolButton12Click() {
 }
 
 void TFrmHlavni::ToolButton13Click() { datum_->open_dialog(); }
+
+void TFrmHlavni::ToolButton15Click() {
+    state_.person_slot = 1;
+    astro_dat_->open_for(1);
+}
 
 void TFrmHlavni::refresh_now(bool new_day) {
     if (new_day) sky_.force_day_refresh();

@@ -1,9 +1,10 @@
 // sidora: the desktop program.
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -15,74 +16,78 @@
 #include "gui/frm_progress.h"
 #include "gui/frm_start.h"
 #include "gui/help_viewer.h"
-#include "gui/program_icon.h"
 #include "gui/place_lists.h"
-#include "models/moment_args.h"
+#include "gui/program_icon.h"
+#include "gui/program_options.h"
+
+namespace {
+
+// A damaged settings file: go on with the defaults only when the user agrees, keeping the
+// damaged file beside them. False when the user declines or the file cannot be set aside.
+bool ask_to_set_aside(const sidora::data::StartupError& e, const std::filesystem::path& data_dir, QWidget& splash) {
+    splash.hide();
+    QMessageBox box(QMessageBox::Warning, "Sidora",
+                    QString::fromStdString(sidora::data::damaged_settings_question(e, data_dir)));
+    QPushButton* yes = box.addButton("Ano", QMessageBox::YesRole);
+    box.addButton("Ne", QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    if (box.clickedButton() != yes) return false;
+    try {
+        sidora::data::set_aside_damaged(e, data_dir);
+    } catch (const sidora::data::StartupError& failed) {
+        std::cerr << "sidora: " << failed.message() << "\n";
+        QMessageBox::critical(nullptr, "Sidora", QString::fromStdString(failed.message()));
+        return false;
+    }
+    splash.show();
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    ProgramOptions options;
+    // Help and version need no display.
+    if (asks_for_help_or_version(argc, argv)) return read_program_options(argc, argv, options).value_or(0);
+
+    QApplication app(argc, argv);  // takes Qt's own options out of argv
     QApplication::setApplicationName("Sidora");
     QApplication::setApplicationVersion(SIDORA_VERSION);
     speak_czech(app);
     QApplication::setWindowIcon(program_icon());
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription("Astronomický a astrologický kalendář");
-    parser.addHelpOption();
-    QCommandLineOption dir_option("dir", "Adresář s daty.", "ADRESÁŘ");
-    QCommandLineOption quit_option("quit-after", "Po zobrazení hlavního okna skončí za MS milisekund.", "MS");
-    QCommandLineOption screenshot_option("screenshot", "Uloží obraz hlavního okna do souboru PNG a skončí.", "SOUBOR");
-    QCommandLineOption at_option("at", "Začne se zastaveným časem v zadaném okamžiku.", "RRRR-MM-DDTHH:MM[:SS]");
-    QCommandLineOption tab_option("tab", "Otevře hlavní okno na záložce 1..7.", "N");
-    parser.addOption(dir_option);
-    parser.addOption(at_option);
-    parser.addOption(tab_option);
-    parser.addOption(quit_option);
-    parser.addOption(screenshot_option);
-    parser.process(app);
-
-    std::optional<std::string> dir;
-    if (parser.isSet(dir_option)) dir = parser.value(dir_option).toStdString();
-    std::optional<int> quit_after;
-    if (parser.isSet(quit_option)) {
-        bool ok = false;
-        const int ms = parser.value(quit_option).toInt(&ok);
-        quit_after = ok && ms >= 0 ? ms : 0;
-    }
-
-    std::optional<sidora::engine::Moment> at;
-    if (parser.isSet(at_option)) {
-        at = sidora::models::parse_moment(parser.value(at_option).toStdString());
-        if (!at) {
-            std::cerr << "sidora: neplatný okamžik " << parser.value(at_option).toStdString()
-                      << " (očekáváno RRRR-MM-DDTHH:MM[:SS])\n";
-            return 2;
-        }
-    }
-    std::optional<int> tab;
-    if (parser.isSet(tab_option)) {
-        bool ok = false;
-        tab = parser.value(tab_option).toInt(&ok);
-        if (!ok || *tab < 1 || *tab > 7) {
-            std::cerr << "sidora: záložka musí být 1 až 7\n";
-            return 2;
-        }
-    }
+    if (const auto status = read_program_options(argc, argv, options)) return *status;
+    const std::optional<std::string>& dir = options.dir;
+    const std::optional<int>& quit_after = options.quit_after;
+    const std::optional<sidora::engine::Moment>& at = options.at;
+    const std::optional<int>& tab = options.tab;
 
     TFrmStart splash;
     splash.show();
     QApplication::processEvents();
 
     sidora::data::AppState state;
-    try {
-        sidora::data::start_up(state, {sidora::data::resolve_data_dir(dir), sidora::data::shipped_data_dir()});
-    } catch (const sidora::data::StartupError& e) {
-        splash.close();
-        std::cerr << "sidora: " << e.message() << "\n";
-        QMessageBox box(QMessageBox::Critical, "Sidora", QString::fromStdString(e.message()));
-        if (quit_after) QTimer::singleShot(*quit_after, &box, &QMessageBox::accept);
-        box.exec();
-        return 3;
+    // Unattended runs (a screenshot, a timed quit) have nobody to ask.
+    const bool unattended = quit_after || options.screenshot;
+    for (;;) {
+        std::filesystem::path data_dir;
+        try {
+            data_dir = sidora::data::resolve_data_dir(dir);
+            sidora::data::start_up(state, {data_dir, sidora::data::shipped_data_dir()});
+            break;
+        } catch (const sidora::data::StartupError& e) {
+            std::cerr << "sidora: " << e.message() << "\n";
+            if (e.damaged_settings()) {
+                if (unattended) return 1;
+                if (!ask_to_set_aside(e, data_dir, splash)) return 1;
+                continue;
+            }
+            splash.close();
+            if (unattended) return 3;
+            QMessageBox box(QMessageBox::Critical, "Sidora", QString::fromStdString(e.message()));
+            box.exec();
+            return 3;
+        }
     }
 
     if (at) {
@@ -100,8 +105,8 @@ int main(int argc, char** argv) {
     hlavni.show();
 
     if (quit_after) QTimer::singleShot(*quit_after, &app, &QApplication::quit);
-    if (parser.isSet(screenshot_option)) {
-        const QString file = parser.value(screenshot_option);
+    if (options.screenshot) {
+        const QString file = QString::fromStdString(*options.screenshot);
         // After the first tick has filled the window.
         QObject::connect(&hlavni, &TFrmHlavni::ticked, &hlavni, [&hlavni, file] {
             const bool saved = hlavni.grab().save(file, "PNG");

@@ -42,6 +42,7 @@ std::optional<std::string> apply_date_form(data::AppState& state, const DateForm
         return e.message();
     }
     if (!place) return "Místo „" + f.place_name + "“ v seznamu není!";
+    if (auto damaged = data::damaged_place_message(*place)) return damaged;
     state.current_place = *place;
     state.current_moment = f.moment;
     state.start.auto_summer = 0;

@@ -24,7 +24,7 @@ std::optional<Coordinate> parse_coordinate(const std::string& text, char plus, c
     if (dir != plus && dir != minus) return std::nullopt;
     const auto deg = number(text.substr(0, colon), deg_digits);
     const auto min = number(text.substr(colon + 1, text.size() - colon - 2), 2);
-    if (!deg || !min || *deg < 0 || *deg > max_deg || *min < 0 || *min > 59) return std::nullopt;
+    if (!deg || !min || !within_scale(*deg, *min, max_deg)) return std::nullopt;
     return Coordinate{*deg, *min, dir == plus};
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "io/cp1250.h"
+#include "models/moment_args.h"
 
 namespace sidora::models {
 namespace {
@@ -35,12 +36,22 @@ PlaceForm form_of(const data::TMisto& p) {
                      std::to_string(p.lon_deg), std::to_string(p.lon_min), p.east != 0};
 }
 
-std::optional<FormError> validate_place_form(const PlaceForm& f) {
-    if (f.name.empty()) return FormError{"Není zadáno místo!", PlaceField::Name};
-    // A character the places file cannot hold would be stored as "?".
-    if (io::cp1250_to_utf8(io::utf8_to_cp1250(f.name)) != f.name) {
-        return FormError{"Název místa obsahuje znaky, které nelze uložit!", PlaceField::Name};
+std::optional<std::string> place_name_problem(const std::string& name) {
+    if (name.find_first_not_of(" ") == std::string::npos) return "Není zadáno místo!";
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        const bool c1 = c == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(name[i + 1]) <= 0x9F;
+        if (c < 0x20 || c == 0x7F || c1) return "Název místa nesmí obsahovat řídicí znaky!";
     }
+    if (name.front() == ' ' || name.back() == ' ') return "Název místa nesmí začínat ani končit mezerou!";
+    // A character the places file cannot hold would be stored as "?".
+    if (io::cp1250_to_utf8(io::utf8_to_cp1250(name)) != name) return "Název místa obsahuje znaky, které nelze uložit!";
+    return std::nullopt;
+}
+
+std::optional<FormError> validate_place_form(const PlaceForm& f) {
+    if (auto problem = place_name_problem(f.name)) return FormError{*problem, PlaceField::Name};
     const auto lat_deg = whole_number(f.lat_deg);
     if (!lat_deg) return FormError{"V okénku zeměpisná šířka je hloupost!", PlaceField::LatDeg};
     if (*lat_deg < 0 || *lat_deg > 90) {
@@ -61,6 +72,13 @@ std::optional<FormError> validate_place_form(const PlaceForm& f) {
     if (*lon_deg < 0 || *lon_deg > 180) {
         return FormError{"Zeměpisná délka může nabývat hodnot od 0 do 180°!", PlaceField::LonDeg};
     }
+    // 90° 30´ would lie beyond the pole, 180° 30´ beyond the date line.
+    if (!within_scale(*lat_deg, *lat_min, 90)) {
+        return FormError{"Zeměpisná šířka může nabývat hodnot od 0 do 90°!", PlaceField::LatMin};
+    }
+    if (!within_scale(*lon_deg, *lon_min, 180)) {
+        return FormError{"Zeměpisná délka může nabývat hodnot od 0 do 180°!", PlaceField::LonMin};
+    }
     return std::nullopt;
 }
 
@@ -68,13 +86,13 @@ std::optional<FormError> save_place(data::PlacesStore& store, const std::string&
                                     const PlaceForm& form) {
     if (auto error = validate_place_form(form)) return error;
     const data::TMisto record = record_of(form);
-    if (edited_place.empty()) {
-        for (const auto& p : store.read_all()) {
-            if (p.name == form.name) return FormError{form.name + " byl již dříve uložen!", PlaceField::Name};
-        }
-        store.append(record);
-    } else {
-        store.rewrite(edited_place, record);
+    // The store checks the name against the file as it is under its lock, so a place another
+    // program added meanwhile counts too.
+    try {
+        if (edited_place.empty()) store.append(record);
+        else store.rewrite(edited_place, record);
+    } catch (const data::PlaceNameTaken& e) {
+        return FormError{form.name + " byl již dříve uložen!", PlaceField::Name};
     }
     return std::nullopt;
 }

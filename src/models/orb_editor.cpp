@@ -5,13 +5,6 @@
 #include "io/files.h"
 
 namespace sidora::models {
-namespace {
-
-bool write(const std::string& dir, const char* file, const std::string& bytes) {
-    return io::write_file_atomic(std::filesystem::path(dir) / file, bytes);
-}
-
-}  // namespace
 
 std::string orb_field_text(const std::string& text) {
     if (text.empty()) return text;
@@ -30,17 +23,20 @@ void complete_orb_matrix(data::OrbTables& t) {
 }
 
 std::optional<std::string> save_major_orbs(const data::OrbTables& t, const std::string& dir) {
-    if (!write(dir, data::kOrbit1File, data::encode_orbit1(t)) || !write(dir, data::kOrbit2File, data::encode_orbit2(t))) {
+    try {
+        data::save_major_orbs(dir, t);
+    } catch (const io::FileError&) {
         return "Nastavení nelze uložit!";
     }
     return std::nullopt;
 }
 
 std::optional<std::string> save_point_orbs(const data::OrbTables& t, const std::string& dir) {
-    // The second file is tried even when the first fails.
-    const bool orbs = write(dir, data::kOrbit3File, data::encode_orbit3(t));
-    const bool aster = write(dir, data::kAsterFile, data::encode_aster(t));
-    if (!orbs || !aster) return "Nastavení se nepodařilo uložit!";
+    try {
+        data::save_point_orbs(dir, t);
+    } catch (const io::FileError&) {
+        return "Nastavení se nepodařilo uložit!";
+    }
     return std::nullopt;
 }
 

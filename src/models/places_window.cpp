@@ -27,7 +27,8 @@ std::optional<PlacesWindow::Shown> PlacesWindow::click(const std::string& name) 
     const auto place = store_.find_place(name);
     if (!place) return std::nullopt;
     shown_ = Shown{place->name, data::latitude_text(*place), data::longitude_text(*place)};
-    state_.current_place = *place;
+    // A record off the globe is shown (so the user can mend it) but never computed for.
+    if (!place->damaged) state_.current_place = *place;
     return shown_;
 }
 
@@ -36,6 +37,9 @@ std::optional<std::string> PlacesWindow::choose(const std::optional<std::string>
     // The record last shown is already current (a click copies it).
     if (!shown_ || shown_->name != *selected) {
         if (!click(*selected)) return "Místo „" + *selected + "“ v seznamu není!";
+    }
+    if (const auto place = store_.find_place(*selected)) {
+        if (auto damaged = data::damaged_place_message(*place)) return damaged;
     }
     place_chosen_ = true;
     return std::nullopt;

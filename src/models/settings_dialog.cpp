@@ -28,7 +28,10 @@ SettingsForm settings_form_of(const data::AppState& s) {
 std::optional<std::string> save_settings(data::AppState& s, const SettingsForm& f) {
     s.num.numerology_digits = static_cast<std::uint8_t>(f.numerology_digits);
     // Failures of num.set go unreported, as the value is in force anyway.
-    io::write_file_atomic(s.program_dir / data::NumSet::kFile, data::encode(s.num));
+    try {
+        data::save_num_set(s.program_dir, s.num);
+    } catch (const io::FileError&) {
+    }
 
     data::StartMem start = s.start;
     start.home_place_name = f.home_name;
@@ -38,13 +41,17 @@ std::optional<std::string> save_settings(data::AppState& s, const SettingsForm& 
     // The stored setting, not the engine's working value (a day refresh leaves that at 3).
     start.rise_mode = s.start.rise_mode;
     start.start_tab = static_cast<std::uint8_t>(f.start_tab);
-    if (!io::write_file_atomic(s.program_dir / data::StartMem::kFile, data::encode(start))) {
+    try {
+        data::save_start_mem(s.program_dir, start);
+    } catch (const io::FileError&) {
         return write_failed(84, data::StartMem::kFile);
     }
 
     data::AstroMem astro = s.astro;
     astro.zodiacal_notation = f.zodiacal ? 1 : 0;
-    if (!io::write_file_atomic(s.program_dir / data::AstroMem::kFile, data::encode(astro))) {
+    try {
+        data::save_astro_mem(s.program_dir, astro);
+    } catch (const io::FileError&) {
         return write_failed(8, data::AstroMem::kFile);
     }
     s.astro.zodiacal_notation = astro.zodiacal_notation;

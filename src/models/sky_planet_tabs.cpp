@@ -36,7 +36,7 @@ void fill_astrology(SkyView& v, const engine::Engine& e, bool zodiacal, bool sec
         v.Tab10.text(5, r, engine::format_angle(true, false, seconds, row.latitude));
         v.Tab10.text(6, r, engine::format_angle(true, false, seconds, row.declination));
         v.Tab10.text(7, r, b >= engine::kNorthNode ? "------------" : engine::format_number(2, row.speed));
-        v.Tab10.text(8, r, std::to_string(row.dum));
+        v.Tab10.text(8, r, row.dum == 0 ? "------" : std::to_string(row.dum));
     }
 }
 

@@ -48,7 +48,9 @@ std::optional<SummerFault> find_summer_fault(const engine::Engine& e) {
 }
 
 std::optional<std::string> save_summer_rules(const engine::Engine& e, const std::string& dir) {
-    if (!io::write_file_atomic(file_in(dir), data::encode_summer_rules(file_years(e)))) {
+    try {
+        data::save_summer_rules(dir, file_years(e));
+    } catch (const io::FileError&) {
         return data::StartupError(53, data::kSummerFile, "soubor nelze zapsat.").message();
     }
     return std::nullopt;

@@ -17,3 +17,9 @@ finish() {
   echo "$passed passed, $failed failed"
   [ "$failed" -eq 0 ]
 }
+
+json_fields() {  # keys...: those members of the JSON object on stdin, as "key": value, ...
+  python3 -c 'import json, sys
+r = json.load(sys.stdin)
+print(json.dumps({k: r[k] for k in sys.argv[1:]}, ensure_ascii=False)[1:-1])' "$@"
+}

@@ -21,11 +21,11 @@ refused() {  # expected message, status, args...
 "$cli" --dir "$d" places add Brno --lat 49:12N --lon 016:37E
 "$cli" --dir "$d" places add Ostrava --lat 49:50N --lon 18:17E
 "$cli" --dir "$d" places add Cheb --lat 50:05N --lon 12:22E
-"$cli" --dir "$d" places add "Sever" --lat 90:30N --lon 180:59W
+"$cli" --dir "$d" places add "Sever" --lat 89:30N --lon 179:59W
 check "file order after adding" "Praha,Brno,Ostrava,Cheb,Sever" "$(names)"
 check "json of one place" \
-  '{"name": "Sever", "lat_deg": 90, "lat_min": 30, "north": true, "lon_deg": 180, "lon_min": 59, "east": false, "latitude_text": "90° 30´ severně", "longitude_text": "180° 59´ západně"}]' \
-  "$("$cli" --dir "$d" places list --json | tail -1 | sed 's/^ //')"
+  '{"name": "Sever", "lat_deg": 89, "lat_min": 30, "north": true, "lon_deg": 179, "lon_min": 59, "east": false, "latitude_text": "89° 30´ severně", "longitude_text": "179° 59´ západně"}' \
+  "$("$cli" --dir "$d" places list --json | python3 -c 'import json, sys; print(json.dumps(json.load(sys.stdin)[-1], ensure_ascii=False))')"
 check "size is whole records" "340" "$(stat -c %s "$d/mista.dat")"
 
 refused "Praha nelze smazat! Je nastaven jako domov." delete Praha --yes
@@ -37,6 +37,39 @@ refused "V okénku zeměpisná délka je hloupost!" add X --lat 10:10N --lon 1:E
 refused "Minuty je možno zadat v rozmezí od 0 do 59!" add X --lat 10:10N --lon 1:60E
 refused "Zeměpisná délka může nabývat hodnot od 0 do 180°!" add X --lat 10:10N --lon 181:00E
 refused "Název místa může mít nejvýše 30 znaků!" add "Jméno delší než třicet znaků, opravdu" --lat 1:00N --lon 1:00E
+# No minutes beyond the pole or the date line; names a list or a terminal would show wrongly.
+refused "Zeměpisná šířka může nabývat hodnot od 0 do 90°!" add Bod --lat 90:59N --lon 1:00E
+refused "Zeměpisná délka může nabývat hodnot od 0 do 180°!" add Bod --lat 1:00N --lon 180:01W
+refused "Zeměpisná šířka může nabývat hodnot od 0 do 90°!" edit Brno --lat 90:01S
+refused "Není zadáno místo!" add "   " --lat 1:00N --lon 1:00E
+refused "Název místa nesmí začínat ani končit mezerou!" add " Bod" --lat 1:00N --lon 1:00E
+refused "Název místa nesmí začínat ani končit mezerou!" edit Brno --name "Brno "
+for name in $'Bo\nd' $'Bod\r' $'Bo\x7fd' $'Bo\u0081d' $'\e[31mBod'; do
+  refused "Název místa nesmí obsahovat řídicí znaky!" add "$name" --lat 1:00N --lon 1:00E
+done
+
+# A bad command line is refused before the places file is read or written.
+usage() {  # args...
+  local before
+  before=$(sha256sum "$d/mista.dat")
+  "$cli" --dir "$d" places "$@" >/dev/null 2>"$work/err" </dev/null
+  check "status of $*" "2" "$?"
+  check "one Czech line for $*" "1 sidora-cli:" "$(wc -l < "$work/err") $(cut -d' ' -f1 "$work/err")"
+  check "file kept by $*" "$before" "$(sha256sum "$d/mista.dat")"
+}
+usage add --lat 49:00N --lon 15:00E
+usage add --lat --lat 49:00N --lon 15:00E
+usage add Bod --lat 49:00N --lon 15:00E --lat 50:00N
+usage add Bod --lat 49:00N
+usage add Bod --lat 49-00N --lon 15:00E
+usage add Bod --lat 49:00N --lon 15:00E --bogus
+usage edit Brno --name
+usage edit Brno --name --lat 1:00N
+usage delete
+usage delete Brno --yes --yes
+usage rename Brno
+check "name missing says so" "sidora-cli: chybí název místa" \
+  "$("$cli" --dir "$d" places add --lat 49:00N --lon 15:00E 2>&1)"
 refused "Smazání je třeba potvrdit volbou --yes." delete Brno
 refused "Místo „Plzeň“ v seznamu není!" delete Plzeň --yes
 refused "Místo „Plzeň“ v seznamu není!" edit Plzeň --name Plzen
@@ -48,18 +81,20 @@ check "middle record deleted" "Praha,Sever,Ostrava,Cheb" "$(names)"
 check "last record deleted" "Praha,Sever,Ostrava" "$(names)"
 check "size after deleting" "204" "$(stat -c %s "$d/mista.dat")"
 
-# Editing keeps the slot and skips the duplicate check, as the dialog does.
-"$cli" --dir "$d" places edit Sever --name Ostrava --lat 10:10S
-check "edit in place" "Praha,Ostrava,Ostrava" "$(names)"
-check "edited coordinates" "10° 10´ jižně	180° 59´ západně" "$("$cli" --dir "$d" places list | sed -n 2p | cut -f2,3)"
+# A rename onto another place's name would leave two records of one name: refused.
+refused "Ostrava byl již dříve uložen!" edit Sever --name Ostrava --lat 10:10S
+# Editing keeps the slot.
+"$cli" --dir "$d" places edit Sever --name Jih --lat 10:10S
+check "edit in place" "Praha,Jih,Ostrava" "$(names)"
+check "edited coordinates" "10° 10´ jižně	179° 59´ západně" "$("$cli" --dir "$d" places list | sed -n 2p | cut -f2,3)"
 
 # Another letter case is another place.
 "$cli" --dir "$d" places add praha --lat 50:05N --lon 14:25E
-check "lower-case praha added" "Praha,Ostrava,Ostrava,praha" "$(names)"
+check "lower-case praha added" "Praha,Jih,Ostrava,praha" "$(names)"
 
 # A question on a terminal, answered there.
 printf 'a\n' | script -qec "$cli --dir $d places delete praha" /dev/null >/dev/null
-check "deleted after the answer on a terminal" "Praha,Ostrava,Ostrava" "$(names)"
+check "deleted after the answer on a terminal" "Praha,Jih,Ostrava" "$(names)"
 
 # A 40-character name written by another program is shown whole.
 long="Nejdelší název místa, jaký se sem vejde!"
@@ -68,6 +103,16 @@ printf '%s' "$long" | iconv -f UTF-8 -t CP1250 >> "$work/rec"
 printf '\0\0\0\x01\0\0\0\x02\0\0\0\x01\0\0\0\x03\0\0\0\x04\0\0\0\x01\0\0\0' >> "$work/rec"
 cat "$work/rec" >> "$d/mista.dat"
 check "40-character name listed whole" "$long" "$("$cli" --dir "$d" places list | tail -1 | cut -f1)"
+
+# Names another program wrote with control characters are printed escaped, and as JSON text.
+printf '\x09\x1b[2Jx\ny\x81z' > "$work/rec"
+printf '\0%.0s' $(seq 31) >> "$work/rec"
+printf '\0\0\0\x01\0\0\0\x02\0\0\0\x01\0\0\0\x03\0\0\0\x04\0\0\0\x01\0\0\0' >> "$work/rec"
+cat "$work/rec" >> "$d/mista.dat"
+check "control characters escaped" '\x1b[2Jx\ny\u0081z' "$("$cli" --dir "$d" places list | tail -1 | cut -f1)"
+check "no control character reaches the terminal" "0" "$("$cli" --dir "$d" places list | tr -d '\n\t' | LC_ALL=C grep -c $'[\x01-\x1f\x7f]')"
+check "the same name as JSON" "['\\x1b[2Jx\\ny\\x81z', 3]" \
+  "$("$cli" --dir "$d" places list --json | python3 -c 'import json, sys; p = json.load(sys.stdin)[-1]; print([p["name"], p["lat_deg"]])')"
 
 # A file that is not a whole number of records is reported and left alone.
 printf 'xyz' >> "$d/mista.dat"

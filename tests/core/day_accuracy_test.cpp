@@ -117,6 +117,54 @@ TEST(DayAccuracy, SunriseAndSunsetAgainstTheReference) {
     EXPECT_LE(worst_set, 2.0);
 }
 
+TEST(DayAccuracy, MoonRiseAndSetOfAYearAgainstTheReference) {
+    const auto rows = read_csv("reference_moon_rise_set.csv");
+    ASSERT_EQ(rows.size(), 730u);
+    struct Tally {
+        int events = 0, invented = 0, lost = 0, compared = 0;
+        double worst = 0, sum2 = 0;
+    };
+    std::map<std::string, Tally> tally;
+    Engine e;
+    auto minutes_of = [](const std::string& clock) {
+        const auto colon = clock.find(':');
+        return std::stoi(clock.substr(0, colon)) * 60.0 + std::stoi(clock.substr(colon + 1));
+    };
+    for (const auto& r : rows) {
+        auto i = [&](const char* k) { return std::stoi(r.at(k)); };
+        e.moon_rise_set(static_cast<unsigned>(i("day")), static_cast<unsigned>(i("month")),
+                        static_cast<unsigned>(i("year")), i("lat_deg"), i("lat_min"), i("lon_deg"), i("lon_min"),
+                        i("north") != 0, i("east") != 0, i("zone"), 0);
+        Tally& t = tally[r.at("place")];
+        const std::string when = r.at("day") + "." + r.at("month") + ".";
+        for (const auto& [column, text] : {std::pair{"rise_hour", e.moon_rise_text}, std::pair{"set_hour", e.moon_set_text}}) {
+            const std::string& ref = r.at(column);
+            t.events += !ref.empty();
+            if (ref.empty() || text == "Není") {
+                const bool invented = ref.empty() && text != "Není", lost = !ref.empty() && text == "Není";
+                t.invented += invented;
+                t.lost += lost;
+                EXPECT_FALSE(invented || lost) << r.at("place") << " " << when << " " << column << ": " << text
+                                               << " against " << (ref.empty() ? "none" : ref);
+                continue;
+            }
+            // The text is rounded to the minute; an hour of 24 is written as 0.
+            const double d = std::remainder(minutes_of(text) - std::stod(ref) * 60, 1440.0);
+            t.worst = std::max(t.worst, std::fabs(d));
+            t.sum2 += d * d;
+            ++t.compared;
+        }
+    }
+    for (const auto& [place, t] : tally) {
+        std::printf("%-7s %d events, %d invented, %d lost; max %.2f min, rms %.2f min\n", place.c_str(), t.events,
+                    t.invented, t.lost, t.worst, std::sqrt(t.sum2 / t.compared));
+        EXPECT_GT(t.events, 700) << place;
+        // Rounding to the minute alone gives up to half a minute.
+        EXPECT_LE(t.worst, 1.0) << place;
+    }
+    EXPECT_EQ(tally.size(), 2u);
+}
+
 TEST(DayAccuracy, PhasesSeasonsAndApsidesAgainstTheReference) {
     std::map<std::string, std::vector<double>> events;
     for (const auto& r : read_csv("reference_events.csv")) events[r.at("kind")].push_back(std::stod(r.at("jd")));

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <regex>
 
 #include "engine/angles.h"
 #include "engine/engine_state.h"
 #include "engine/frames.h"
+#include "models/houses_report.h"
+#include "../sample_places.h"
 
 using namespace sidora::engine;
 
@@ -78,15 +81,33 @@ TEST(SunDay, PolarDayNightAndMissingTwilight) {
     EXPECT_LT(minutes_of(e.sun_rise_text), 4 * 60 + 50);
 }
 
-TEST(SunDay, SouthernAzimuthsMirror) {
+// Azimuths of the Sun's centre at its rising and setting (−0.75°) on both sides of the
+// equator, by the reference ephemeris (tests/data/README.md names it).
+TEST(SunDay, RiseAndSetAzimuthsNorthAndSouth) {
+    const struct {
+        const char* name;
+        unsigned day, month, year;
+        int lat_deg, lat_min;
+        bool north;
+        int lon_deg, lon_min, zone;
+        double rise, set;
+    } cases[] = {
+        {"Sydney, zima", 21, 6, 2024, 33, 52, false, 151, 13, 10, 61.945, 298.054},
+        {"Kapské Město, léto", 21, 12, 2000, 33, 55, false, 18, 25, 2, 119.217, 240.783},
+        {"Praha, léto", 21, 6, 2000, 50, 5, true, 14, 25, 2, 50.541, 309.455},
+        {"Praha, zima", 21, 12, 2000, 50, 5, true, 14, 25, 1, 127.180, 232.819},
+        {"rovník", 20, 3, 2000, 0, 0, true, 0, 0, 0, 90.025, 270.174},
+    };
     Engine e;
     e.rise_mode = 0;
-    // Cape Town at midsummer: the Sun rises at 119.2° from north, which south of the
-    // equator the program writes mirrored, 180° − A.
-    e.sun_day(21, 12, 2000, 33, 55, 18, 25, false, true, false, 2, 0);
-    EXPECT_GT(e.day_length_hours, 14);
-    EXPECT_NEAR(e.sun_rise_azimuth, 180 - 119.2, 1);
-    EXPECT_NEAR(e.sun_set_azimuth, 360 - (180 - 119.2), 1);
+    for (const auto& c : cases) {
+        e.sun_day(c.day, c.month, c.year, c.lat_deg, c.lat_min, c.lon_deg, c.lon_min, c.north, true, false, c.zone, 0);
+        std::printf("%-20s rise %.3f (%.3f), set %.3f (%.3f)\n", c.name, e.sun_rise_azimuth, c.rise, e.sun_set_azimuth,
+                    c.set);
+        // One declination at noon for the whole day: a tenth of a degree at an equinox.
+        EXPECT_NEAR(e.sun_rise_azimuth, c.rise, 0.2) << c.name;
+        EXPECT_NEAR(e.sun_set_azimuth, c.set, 0.2) << c.name;
+    }
 }
 
 TEST(Houses, QuadrantSystemsNeedARisingEclipticAndSun) {
@@ -107,6 +128,43 @@ TEST(Houses, QuadrantSystemsNeedARisingEclipticAndSun) {
     EXPECT_NE(e.house_table[4][1], kNoCusp);
     EXPECT_EQ(e.sidereal_degrees, e.house_table[0][13]);  // the MC replaces the sidereal time
     EXPECT_EQ(e.body_table[kAscendant].longitude, e.house_table[0][12]);
+}
+
+// At this moment (zone +1) the sidereal time is 270° to the last bit, so the ascendant is
+// the first point of Aries; reduced carelessly it became 360 and its sign the thirteenth.
+TEST(Houses, LongitudesStayBelowAFullTurn) {
+    Engine e;
+    const auto r = sidora::models::compute_houses_report(e, Moment{11, 10, 1973, 16, 42, 0}, 1, sidora::test::kPraha, 1);
+    EXPECT_NEAR(r.table[0][12], 0, 1e-9);
+    for (std::size_t s = 0; s < r.table.size(); ++s) {
+        for (std::size_t i = 0; i < 16; ++i) {
+            const double x = r.table[s][i];
+            if (x == kNoCusp) continue;
+            EXPECT_GE(x, 0) << s << " " << i;
+            EXPECT_LT(x, 360) << s << " " << i;
+            EXPECT_LE(static_cast<int>(x / 30) + 1, 12) << s << " " << i;
+        }
+    }
+    for (int b = kMoon; b <= kSpareRow; ++b) EXPECT_LT(e.body_table[b].longitude, 360) << b;
+    for (const auto& [body, house] : r.body_houses) {
+        EXPECT_GE(house, 1) << body;
+        EXPECT_LE(house, 12) << body;
+    }
+}
+
+// 70° N at midsummer: Placidus has no cusps, so no body has a house in it; an equal
+// system still gives every body one.
+TEST(Houses, NoHouseWithoutCusps) {
+    Engine e;
+    const sidora::data::TMisto north{"Sever", 20, 0, 1, 70, 0, 1};
+    const auto placidus = sidora::models::compute_houses_report(e, Moment{21, 6, 2000, 12, 0, 0}, 2, north, 1);
+    ASSERT_EQ(placidus.table[0][0], kNoCusp);
+    for (const auto& [body, house] : placidus.body_houses) EXPECT_EQ(house, 0) << body;
+    const auto equal = sidora::models::compute_houses_report(e, Moment{21, 6, 2000, 12, 0, 0}, 2, north, 5);
+    for (const auto& [body, house] : equal.body_houses) {
+        EXPECT_GE(house, 1) << body;
+        EXPECT_LE(house, 12) << body;
+    }
 }
 
 TEST(Houses, EquatorPlacidusAndRegiomontanusStepThirtyDegreesOfRightAscension) {
@@ -227,29 +285,54 @@ TEST(Tattvas, SunriseRoundedAndPolarDays) {
     EXPECT_FALSE(e.tattva_unavailable);
 }
 
-TEST(RiseSet, SunOnTheMeridianAndTheHorizon) {
+// Altitude and azimuth (from north) at a moment, geocentric and without refraction, by
+// the reference ephemeris.
+TEST(RiseSet, HorizonPositionsNorthAndSouth) {
+    const struct {
+        const char* name;
+        Moment m;
+        int zone, lat_deg, lat_min;
+        bool north;
+        int lon_deg, lon_min, body;
+        double altitude, azimuth, within;
+    } cases[] = {
+        {"Praha, Slunce v poledne", {21, 6, 2000, 13, 4, 0}, 2, 50, 5, true, 14, 25, kSun, 63.355, 179.920, 0.1},
+        {"Sydney, Slunce v poledne", {21, 6, 2024, 12, 0, 0}, 10, 33, 52, false, 151, 13, kSun, 32.693, 359.173, 0.1},
+        {"Sydney, Slunce ráno", {21, 6, 2024, 9, 0, 0}, 10, 33, 52, false, 151, 13, kSun, 18.918, 42.578, 0.1},
+        {"Sydney, Jupiter", {21, 6, 2024, 9, 0, 0}, 10, 33, 52, false, 151, 13, kJupiter, 32.771, 20.556, 0.1},
+        {"Sydney, Měsíc", {21, 6, 2024, 9, 0, 0}, 10, 33, 52, false, 151, 13, kMoon, -22.990, 207.907, 0.3},
+        {"Kapské Město, Slunce odpoledne", {21, 12, 2000, 16, 0, 0}, 2, 33, 55, false, 18, 25, kSun, 46.309, 270.569, 0.1},
+    };
     Engine e;
-    // Prague at the true noon of midsummer 2000 (13:04 summer time).
-    const Moment m{21, 6, 2000, 13, 4, 0};
-    e.local_sidereal_time(m.day, m.month, m.year, m.hour, m.minute, m.second, 14, 25, true, 2, 0);
-    e.compute_main_window_bodies(m, 2, 0);
-    e.horizon_positions(21, 6, 2000, 50, 5, true, 2, 0);
-    EXPECT_NEAR(e.horizon_table[1].altitude, 90 - (50 + 5.0 / 60) + 23.44, 0.2);
-    EXPECT_NEAR(e.horizon_table[1].azimuth, 180, 1);
-    for (const auto& p : e.horizon_table) {
-        EXPECT_GE(p.azimuth, 0);
-        EXPECT_LT(p.azimuth, 360);
-        EXPECT_LE(std::fabs(p.altitude), 90);
+    for (const auto& c : cases) {
+        const Moment& m = c.m;
+        e.local_sidereal_time(m.day, m.month, m.year, m.hour, m.minute, m.second, c.lon_deg, c.lon_min, true, c.zone, 0);
+        e.compute_main_window_bodies(m, c.zone, 0);
+        e.horizon_positions(m.day, m.month, m.year, c.lat_deg, c.lat_min, c.north, c.zone, 0);
+        const auto& p = e.horizon_table[static_cast<std::size_t>(c.body + 1)];
+        EXPECT_NEAR(p.altitude, c.altitude, c.within) << c.name;
+        EXPECT_NEAR(std::remainder(p.azimuth - c.azimuth, 360), 0, c.within) << c.name << ": " << p.azimuth;
+        for (const auto& q : e.horizon_table) {
+            EXPECT_GE(q.azimuth, 0) << c.name;
+            EXPECT_LT(q.azimuth, 360) << c.name;
+            EXPECT_LE(std::fabs(q.altitude), 90) << c.name;
+        }
     }
 }
 
 TEST(RiseSet, MoonWithoutRiseAndPlanetsAfterMidnight) {
     Engine e;
-    for (unsigned day = 1; day <= 31; ++day) {
-        e.moon_rise_set(day, 1, 2000, 50, 5, 14, 25, true, true, 1, 0);
-        EXPECT_TRUE(std::regex_match(e.moon_rise_text, std::regex("[0-9]{1,2}:[0-5][0-9]"))) << e.moon_rise_text;
-        EXPECT_TRUE(std::regex_match(e.moon_transit_text, std::regex("[0-9]{1,2}:[0-5][0-9]"))) << e.moon_transit_text;
-    }
+    // Brno at the end of 2026: the Moon rises late on the 29th and next just after midnight
+    // of the 31st, so the 30th has no moonrise and no transit.
+    e.moon_rise_set(29, 12, 2026, 49, 12, 16, 37, true, true, 1, 0);
+    EXPECT_EQ(e.moon_rise_text.substr(0, 3), "23:") << e.moon_rise_text;
+    e.moon_rise_set(30, 12, 2026, 49, 12, 16, 37, true, true, 1, 0);
+    EXPECT_EQ(e.moon_rise_text, "Není");
+    EXPECT_EQ(e.moon_transit_text, "------");
+    EXPECT_TRUE(std::regex_match(e.moon_set_text, std::regex("1[01]:[0-5][0-9]"))) << e.moon_set_text;
+    e.moon_rise_set(31, 12, 2026, 49, 12, 16, 37, true, true, 1, 0);
+    EXPECT_EQ(e.moon_rise_text.substr(0, 2), "0:") << e.moon_rise_text;
+    EXPECT_TRUE(std::regex_match(e.moon_transit_text, std::regex("[0-9]{1,2}:[0-5][0-9]"))) << e.moon_transit_text;
 
     // Far north the Moon stays up or down all day: no rise, no set, no transit.
     bool circumpolar = false;

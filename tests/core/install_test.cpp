@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "data/startup.h"
 #include "temp_dir.h"
 
@@ -74,4 +76,34 @@ TEST(InstallTexts, MissingSumFileIsReportedAndTheMarkerStillGoes) {
     EXPECT_EQ(rec.events.size(), 3u);
     EXPECT_EQ(rec.events[0], "warn Soubor s výklady nenalezen! Nelze provést instalaci výkladů!");
     EXPECT_FALSE(data::installation_requested(s));
+}
+
+TEST(InstallTexts, ATextThatCannotBeWrittenKeepsTheSumFileAndTheMarker) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "texty");
+    // A link to a folder that is gone cannot take the text; the folder named like an old
+    // temporary file must not stand in the way of t2.txt.
+    std::filesystem::create_symlink(dir / "gone" / "t1.txt", dir / "texty" / "t1.txt");
+    std::filesystem::create_directories(dir / "texty" / "t2.txt.tmp");
+    const std::string sum = "@t1.txt\r\njedna\r\n@t2.txt\r\ndva\r\n";
+    dir.write("texty/Tsuma.dat", sum);
+    dir.write("prvni.dat", "");
+
+    Recorder rec;
+    data::install_interpretations(state_for(dir), rec.progress());
+    EXPECT_EQ(dir.read("texty/t2.txt"), "dva\r\n");
+    EXPECT_EQ(dir.read("texty/Tsuma.dat"), sum);
+    EXPECT_TRUE(std::filesystem::exists(dir / "prvni.dat"));
+    const auto warning = std::find_if(rec.events.begin(), rec.events.end(), [](const std::string& e) {
+        return e.rfind("warn Tyto výklady se nepodařilo zapsat: „t1.txt“.", 0) == 0;
+    });
+    ASSERT_NE(warning, rec.events.end());
+    EXPECT_NE(warning->find("Tsuma.dat zůstává"), std::string::npos) << *warning;
+
+    // Once the link is mended the next start finishes the job.
+    std::filesystem::remove(dir / "texty" / "t1.txt");
+    data::install_interpretations(state_for(dir), rec.progress());
+    EXPECT_EQ(dir.read("texty/t1.txt"), "jedna\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "texty" / "Tsuma.dat"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "prvni.dat"));
 }

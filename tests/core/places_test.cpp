@@ -109,7 +109,20 @@ TEST(NewPlaceForm, ChecksInTheDialogsOrder) {
         {{"A", "90", "30", true, "-1", "0", true}, "Zeměpisná délka může nabývat hodnot od 0 do 180°!", PlaceField::LonDeg},
         {{"A", "90", "30", true, "181", "0", true}, "Zeměpisná délka může nabývat hodnot od 0 do 180°!", PlaceField::LonDeg},
         {{"A♈", "0", "0", true, "0", "0", true}, "Název místa obsahuje znaky, které nelze uložit!", PlaceField::Name},
-        {{"A", "90", "30", true, "180", "59", true}, nullptr, PlaceField::Name},
+        // No minutes beyond the pole or the date line.
+        {{"A", "90", "30", true, "180", "59", true}, "Zeměpisná šířka může nabývat hodnot od 0 do 90°!", PlaceField::LatMin},
+        {{"A", "89", "59", true, "180", "1", true}, "Zeměpisná délka může nabývat hodnot od 0 do 180°!", PlaceField::LonMin},
+        {{"A", "90", "0", true, "180", "0", true}, nullptr, PlaceField::Name},
+        // Names a list, a file or a terminal would show wrongly.
+        {{"   ", "0", "0", true, "0", "0", true}, "Není zadáno místo!", PlaceField::Name},
+        {{" Brno", "0", "0", true, "0", "0", true}, "Název místa nesmí začínat ani končit mezerou!", PlaceField::Name},
+        {{"Brno ", "0", "0", true, "0", "0", true}, "Název místa nesmí začínat ani končit mezerou!", PlaceField::Name},
+        {{"Br\nno", "0", "0", true, "0", "0", true}, "Název místa nesmí obsahovat řídicí znaky!", PlaceField::Name},
+        {{"Brno\r", "0", "0", true, "0", "0", true}, "Název místa nesmí obsahovat řídicí znaky!", PlaceField::Name},
+        {{"\x1b[31mBrno", "0", "0", true, "0", "0", true}, "Název místa nesmí obsahovat řídicí znaky!", PlaceField::Name},
+        {{"Br\x7fno", "0", "0", true, "0", "0", true}, "Název místa nesmí obsahovat řídicí znaky!", PlaceField::Name},
+        {{"Br\u0081no", "0", "0", true, "0", "0", true}, "Název místa nesmí obsahovat řídicí znaky!", PlaceField::Name},
+        {{"Nové Město na Moravě", "0", "0", true, "0", "0", true}, nullptr, PlaceField::Name},
         {{"A", "0", "0", false, "0", "0", false}, nullptr, PlaceField::Name},
     };
     for (const auto& c : cases) {
@@ -137,9 +150,79 @@ TEST(NewPlaceForm, SavingNewAndEditedPlaces) {
     EXPECT_FALSE(models::save_place(store, "", models::PlaceForm{"Cheb", "50", "05", true, "012", "22", true}));
     EXPECT_EQ(dir.read("mista.dat"), file_of({kPraha, kBrno, kCheb}));
 
-    // Editing skips the duplicate check and keeps the record's slot.
-    EXPECT_FALSE(models::save_place(store, "Brno", models::PlaceForm{"Cheb", "1", "2", false, "3", "4", false}));
-    EXPECT_EQ(dir.read("mista.dat"), file_of({kPraha, TMisto{"Cheb", 3, 4, 0, 1, 2, 0}, kCheb}));
+    // An edit keeps the record's slot; renaming onto another place's name would leave two
+    // records of one name, the second unreachable, so it is refused.
+    const auto onto = models::save_place(store, "Brno", models::PlaceForm{"Cheb", "1", "2", false, "3", "4", false});
+    ASSERT_TRUE(onto);
+    EXPECT_EQ(onto->message, "Cheb byl již dříve uložen!");
+    EXPECT_EQ(onto->field, PlaceField::Name);
+    EXPECT_EQ(dir.read("mista.dat"), file_of({kPraha, kBrno, kCheb}));
+    EXPECT_FALSE(models::save_place(store, "Brno", models::PlaceForm{"Brno", "1", "2", false, "3", "4", false}));
+    EXPECT_FALSE(models::save_place(store, "Brno", models::PlaceForm{"Tábor", "1", "2", false, "3", "4", false}));
+    EXPECT_EQ(dir.read("mista.dat"), file_of({kPraha, TMisto{"Tábor", 3, 4, 0, 1, 2, 0}, kCheb}));
+}
+
+TEST(PlacesFile, RecordsOffTheGlobeAreMarkedDamaged) {
+    const struct {
+        std::int32_t lat_deg, lat_min, lon_deg, lon_min;
+        bool damaged;
+    } cases[] = {
+        {0, 0, 0, 0, false},    {90, 0, 180, 0, false},  {89, 59, 179, 59, false},
+        {2147483647, 0, 14, 25, true},  {-1, 0, 14, 25, true},   {50, 60, 14, 25, true},
+        {90, 30, 14, 25, true},  {50, 5, 181, 0, true},   {50, 5, 180, 1, true},
+        {50, 5, 14, -1, true},   {50, 5, -2147483647 - 1, 0, true},
+    };
+    for (const auto& c : cases) {
+        const TMisto p{"Bod", c.lon_deg, c.lon_min, 1, c.lat_deg, c.lat_min, 1};
+        const auto decoded = data::decode_place(encode(p));
+        ASSERT_TRUE(decoded);
+        EXPECT_EQ(decoded->damaged, c.damaged) << c.lat_deg << " " << c.lat_min << " " << c.lon_deg << " " << c.lon_min;
+        EXPECT_EQ(data::damaged_place_message(*decoded).has_value(), c.damaged);
+    }
+    TMisto bad{"Bod", 14, 25, 1, 2147483647, 0, 1};
+    bad.damaged = true;
+    EXPECT_EQ(data::damaged_place_message(bad),
+              "Záznam místa „Bod“ v souboru mista.dat je poškozený: zeměpisná šířka 2147483647° 0´ leží mimo "
+              "zeměkouli. Místo nelze použít; opravte je nebo smažte.");
+}
+
+TEST(PlacesStore, ADamagedRecordIsListedKeptByteForByteAndNeverMadeCurrent) {
+    TempDir dir;
+    std::string odd = encode(TMisto{"Bod", 14, 25, 1, 2147483647, 0, 1});
+    odd[50] = '';  // padding bytes another program left: kept as they are
+    dir.write("mista.dat", file_of({kPraha, kBrno}) + odd);
+    data::AppState state;
+    data::start_up(state, {dir.path(), std::nullopt});
+    models::PlacesWindow w(state);
+    ASSERT_FALSE(w.show());
+    EXPECT_EQ(w.names(), (std::vector<std::string>{"Bod", "Brno", "Praha"}));
+    w.click("Bod");
+    EXPECT_EQ(state.current_place, kPraha);
+    const auto refused = w.choose("Bod");
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->rfind("Záznam místa „Bod“ v souboru mista.dat je poškozený", 0), 0u) << *refused;
+
+    w.store().append(kCheb);
+    w.store().remove("Brno");
+    EXPECT_EQ(dir.read("mista.dat"), file_of({kPraha, kCheb}) + odd);
+    w.delete_place("Bod");  // the user may still delete it
+    EXPECT_EQ(dir.read("mista.dat"), file_of({kPraha, kCheb}));
+}
+
+TEST(StartUp, ADamagedHomePlaceIsNotUsedAndTheStartSaysWhy) {
+    TempDir dir;
+    data::StartMem s;
+    s.home_place_name = "Bod";
+    dir.write("start.mem", encode(s));
+    const std::string places = file_of({TMisto{"Bod", 14, 25, 1, 91, 0, 1}, TMisto{"Sever", 0, 0, 1, 90, 30, 1}, kBrno});
+    dir.write("mista.dat", places);
+    data::AppState state;
+    data::start_up(state, {dir.path(), std::nullopt});
+    EXPECT_EQ(state.current_place, kBrno);
+    ASSERT_EQ(state.startup_warnings.size(), 1u);
+    EXPECT_NE(state.startup_warnings[0].find("Záznam místa „Bod“ v souboru mista.dat je poškozený"), std::string::npos);
+    EXPECT_NE(state.startup_warnings[0].find("„Brno“"), std::string::npos);
+    EXPECT_EQ(dir.read("mista.dat"), places);
 }
 
 TEST(PlacesWindowModel, ClickChooseDeleteAndReturnHome) {

@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <limits>
 
 #include "data/asteroid_file.h"
 #include "engine/angles.h"
 #include "engine/engine_state.h"
 #include "engine/frames.h"
 #include "io/extended80.h"
+#include "io/files.h"
+#include "temp_dir.h"
 
 using namespace sidora::engine;
 
@@ -27,6 +33,23 @@ TEST(Frames, ObliquityPrecessionAndDeclination) {
     // Rounding past ±1 does not make a NaN.
     EXPECT_EQ(safe_asin(1.0000000001), kPi / 2);
     EXPECT_EQ(safe_asin(-1.0000000001), -kPi / 2);
+}
+
+TEST(Frames, ReductionIntoOneTurn) {
+    const struct {
+        double in, deg;
+    } cases[] = {{0, 0},       {359.5, 359.5}, {360, 0},     {720.25, 0.25}, {-30, 330},
+                 {-1e-15, 0},  {-360, 0},      {-1e-300, 0}, {1e6 + 0.5, 280.5}};
+    for (const auto& c : cases) {
+        const double d = normalize_deg(c.in);
+        EXPECT_NEAR(d, c.deg, 1e-9) << c.in;
+        EXPECT_LT(d, 360) << c.in;
+        const double r = normalize_rad(c.in * kDeg);
+        EXPECT_NEAR(r, c.deg * kDeg, 1e-9) << c.in;
+        EXPECT_LT(r, kTwoPi) << c.in;
+        EXPECT_GE(r, 0) << c.in;
+    }
+    EXPECT_TRUE(std::isnan(normalize_deg(std::nan(""))));
 }
 
 TEST(Frames, RectangularToSphericalInEveryQuadrant) {
@@ -58,7 +81,7 @@ TEST(Sun, FirstOfJanuary2000) {
     EXPECT_EQ(e.sun_distance_text.size(), 7u);
     EXPECT_EQ(e.sun_xyz[2], 0);
     EXPECT_NEAR(s.speed, 1.037, 0.01);  // about 61' a day against the 59' reference
-    EXPECT_NEAR(e.helio_table[0].longitude, (s.longitude + 180) * kDeg, 1e-6);
+    EXPECT_NEAR(e.helio_table[0].longitude, (s.longitude - 180) * kDeg, 1e-6);
 }
 
 TEST(Sun, MonthRulePicksTheHalfTurn) {
@@ -171,6 +194,40 @@ TEST(Planets, HalfPlaneRuleNearTheNode) {
     }
 }
 
+// Every heliocentric record in the ecliptic and mean equinox of date, within one turn, by
+// the reference ephemeris (geometric heliocentric, no nutation).
+TEST(Planets, HeliocentricRecordsOfDate) {
+    const struct {
+        Moment m;
+        int record;
+        double longitude, within;
+    } cases[] = {
+        // Mars at opposition: beside the Earth as seen from the Sun.
+        {{9, 11, 1800, 0, 0, 0}, 0, 46.3908, 0.1},
+        {{9, 11, 1800, 0, 0, 0}, kMars, 46.4067, 0.1},
+        {{5, 1, 2004, 12, 0, 0}, 0, 104.4799, 0.05},
+        {{5, 1, 2004, 12, 0, 0}, kMercury, 148.7570, 0.05},
+        {{5, 1, 2004, 12, 0, 0}, kVenus, 8.5359, 0.1},
+        {{5, 1, 2004, 12, 0, 0}, kMars, 53.4912, 0.05},
+        {{5, 1, 2004, 12, 0, 0}, kJupiter, 159.4554, 0.05},
+        {{5, 1, 2004, 12, 0, 0}, kSaturn, 99.9337, 0.05},
+        {{5, 1, 2004, 12, 0, 0}, kUranus, 332.2817, 0.05},
+        {{5, 1, 2004, 12, 0, 0}, kNeptune, 312.7091, 0.05},
+        {{5, 1, 2004, 12, 0, 0}, kPluto, 259.9175, 0.05},
+    };
+    Engine e;
+    for (const auto& c : cases) {
+        e.compute_main_window_bodies(c.m, 0, 0);
+        const double lon = e.helio_table[static_cast<std::size_t>(c.record)].longitude;
+        std::printf("%d.%d.%d record %d: %.4f (%.4f)\n", c.m.day, c.m.month, c.m.year, c.record, lon / kDeg, c.longitude);
+        EXPECT_NEAR(std::remainder(lon / kDeg - c.longitude, 360), 0, c.within) << c.record << " " << c.m.year;
+        for (const auto& h : e.helio_table) {
+            EXPECT_GE(h.longitude, 0);
+            EXPECT_LT(h.longitude, kTwoPi);
+        }
+    }
+}
+
 TEST(Planets, PassesGiveDirection) {
     Engine e;
     // Saturn was retrograde at the start of 2000, Jupiter direct.
@@ -219,4 +276,60 @@ TEST(ElementFiles, ExtendedRealsAndRecords) {
     EXPECT_EQ((*back)[1].year, 2000);
     EXPECT_FALSE(sidora::data::decode_asteroid_file(record.substr(0, 100), why));
     EXPECT_FALSE(sidora::data::decode_asteroid_file("", why));
+}
+
+TEST(ElementFiles, EveryFieldIsCheckedAndABadRecordRefusesTheBody) {
+    const AsteroidElements good{2451545.0, 2000, 10.5, 73.1, 80.3, 10.6, 0.0789, 0.21411};
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* field;
+        void (*spoil)(AsteroidElements&, double nan, double inf);
+    } cases[] = {
+        {"epocha NaN", [](AsteroidElements& e, double n, double) { e.epoch = n; }},
+        {"epocha -1", [](AsteroidElements& e, double, double) { e.epoch = -1; }},
+        {"rok ekvinokcia uzlu -2147483648", [](AsteroidElements& e, double, double) { e.year = INT32_MIN; }},
+        {"střední anomálie +nekonečno", [](AsteroidElements& e, double, double i) { e.mean_anomaly = i; }},
+        {"argument perihelu −nekonečno", [](AsteroidElements& e, double, double i) { e.perihelion_arg = -i; }},
+        {"délka výstupného uzlu NaN", [](AsteroidElements& e, double n, double) { e.node = n; }},
+        {"délka výstupného uzlu 1e+300", [](AsteroidElements& e, double, double) { e.node = 1e300; }},
+        {"sklon dráhy 181", [](AsteroidElements& e, double, double) { e.inclination = 181; }},
+        {"výstřednost 1 ", [](AsteroidElements& e, double, double) { e.eccentricity = 1; }},
+        {"výstřednost -0.1", [](AsteroidElements& e, double, double) { e.eccentricity = -0.1; }},
+        {"denní pohyb 0 ", [](AsteroidElements& e, double, double) { e.daily_motion = 0; }},
+        {"denní pohyb NaN", [](AsteroidElements& e, double n, double) { e.daily_motion = n; }},
+    };
+    for (const auto& c : cases) {
+        AsteroidElements bad = good;
+        c.spoil(bad, nan, inf);
+        std::string why;
+        EXPECT_FALSE(sidora::data::decode_asteroid_file(sidora::data::encode(good) + sidora::data::encode(bad), why))
+            << c.field;
+        EXPECT_EQ(why.rfind("záznam 2 nemá platné elementy dráhy: ", 0), 0u) << why;
+        EXPECT_NE(why.find(c.field), std::string::npos) << why;
+    }
+
+    // The program goes on without that body, and says why.
+    sidora::test::TempDir dir;
+    AsteroidElements bad = good;
+    bad.node = nan;
+    dir.write("ast2.kel", sidora::data::encode(good) + sidora::data::encode(bad));
+    for (int n : {1, 3, 4, 5}) dir.write(sidora::data::asteroid_file_name(n), sidora::data::encode(good));
+    Engine e;
+    sidora::data::load_asteroid_elements(e, dir.path(), std::nullopt);
+    EXPECT_TRUE(e.asteroid_elements[2].empty());
+    EXPECT_NE(e.asteroid_load_error[2].find("ast2.kel"), std::string::npos);
+    EXPECT_NE(e.asteroid_load_error[2].find("délka výstupného uzlu NaN"), std::string::npos) << e.asteroid_load_error[2];
+    EXPECT_THROW(e.asteroid_positions(2, 2000, 1, 1, 0, 0, 0, 0, 0), std::runtime_error);
+    e.asteroid_positions(1, 2000, 1, 1, 0, 0, 0, 0, 0);
+}
+
+TEST(ElementFiles, TheShippedFilesPassTheChecks) {
+    for (int n = 1; n <= 5; ++n) {
+        const auto bytes = sidora::io::read_file(std::filesystem::path(SIDORA_SOURCE_DIR) / "data" /
+                                                 sidora::data::asteroid_file_name(n));
+        ASSERT_TRUE(bytes) << n;
+        std::string why;
+        EXPECT_TRUE(sidora::data::decode_asteroid_file(*bytes, why)) << why;
+    }
 }

@@ -240,6 +240,8 @@ TEST(SkyCalendar, AstrologyAndHouseGrids) {
         EXPECT_EQ(n.Tab11.at(1, r).text, "----------------");
         EXPECT_EQ(n.Tab11.at(2, r).text, "/");
     }
+    // ... and no body has a house there.
+    for (int r = 1; r <= 12; ++r) EXPECT_EQ(n.Tab10.at(8, r).text, "------") << r;
     north.state.astro.current_house_system = 5;
     north.state.astro.zodiacal_notation = 0;
     const SkyView& eq = north.tick();

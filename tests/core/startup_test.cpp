@@ -4,6 +4,7 @@
 #include <limits>
 #include <map>
 
+#include "data/data_dir.h"
 #include "data/places_file.h"
 #include "data/settings_files.h"
 #include "data/startup.h"
@@ -70,16 +71,18 @@ std::map<std::string, std::string> expected_fresh_files() {
     return f;
 }
 
-data::StartupError start_error(const TempDir& dir) {
+data::StartupError start_error_in(const std::filesystem::path& dir) {
     data::AppState state;
     try {
-        data::start_up(state, {dir.path(), std::nullopt});
+        data::start_up(state, {dir, std::nullopt});
     } catch (const data::StartupError& e) {
         return e;
     }
     ADD_FAILURE() << "start-up did not fail";
     return data::StartupError(0, "", "");
 }
+
+data::StartupError start_error(const TempDir& dir) { return start_error_in(dir.path()); }
 
 }  // namespace
 
@@ -107,10 +110,13 @@ TEST(StartUp, SecondStartChangesNothing) {
     data::AppState first;
     data::start_up(first, {dir.path(), std::nullopt});
     std::map<std::string, std::filesystem::file_time_type> times;
-    for (const auto& e : std::filesystem::directory_iterator(dir.path())) times[e.path().filename()] = e.last_write_time();
+    for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+        if (e.path().extension() != ".lock") times[e.path().filename()] = e.last_write_time();
+    }
     data::AppState second;
     data::start_up(second, {dir.path(), std::nullopt});
     for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+        if (e.path().extension() == ".lock") continue;  // the writers' locks, left in place on purpose
         EXPECT_EQ(times.at(e.path().filename()), e.last_write_time()) << e.path();
     }
     EXPECT_EQ(times.size(), 12u);  // eleven files and the Partner directory
@@ -209,6 +215,64 @@ TEST(StartUp, BrokenFilesGiveTheirCodeAndAreNotOverwritten) {
         EXPECT_NE(e.message().find(c.file), std::string::npos);
         EXPECT_EQ(dir.read(c.file), c.content) << c.file;
     }
+}
+
+TEST(StartUp, ADamagedSettingsFileIsSetAsideOnlyWhenAsked) {
+    for (const char* file : {"start.mem", "astro.mem"}) {
+        for (const std::string& damaged : {std::string(), std::string("\x01", 1), std::string(100, '\x07')}) {
+            TempDir dir;
+            dir.write(file, damaged);
+            const auto e = start_error(dir);
+            ASSERT_TRUE(e.damaged_settings()) << file;
+            EXPECT_EQ(dir.read(file), damaged);  // nothing is touched before the user agrees
+            const std::string question = data::damaged_settings_question(e, dir.path());
+            EXPECT_EQ(question.rfind(e.message(), 0), 0u);
+            EXPECT_NE(question.find("Pokračovat s výchozím nastavením?"), std::string::npos);
+            EXPECT_NE(question.find(std::string("„") + file + ".poskozeny“"), std::string::npos) << question;
+
+            EXPECT_EQ(data::set_aside_damaged(e, dir.path()), dir / (std::string(file) + ".poskozeny"));
+            data::AppState state;
+            data::start_up(state, {dir.path(), std::nullopt});
+            EXPECT_EQ(dir.read(std::string(file) + ".poskozeny"), damaged);
+            EXPECT_EQ(dir.read(file), expected_fresh_files()[file]);
+        }
+    }
+    // A second damaged copy does not replace the first.
+    TempDir dir;
+    dir.write("start.mem.poskozeny", "first");
+    dir.write("start.mem", "second");
+    const auto e = start_error(dir);
+    EXPECT_NE(data::damaged_settings_question(e, dir.path()).find("„start.mem.poskozeny.2“"), std::string::npos);
+    data::set_aside_damaged(e, dir.path());
+    EXPECT_EQ(dir.read("start.mem.poskozeny"), "first");
+    EXPECT_EQ(dir.read("start.mem.poskozeny.2"), "second");
+    // Files the program can start without are no such question.
+    dir.write("LC.dat", "x");
+    EXPECT_FALSE(start_error(dir).damaged_settings());
+}
+
+TEST(StartUp, MessagesNameTheDirectoryOrFileThatFailed) {
+    TempDir dir;
+    dir.write("plain", "x");
+    EXPECT_EQ(start_error_in(dir / "plain").message(),
+              "Datový adresář „" + (dir / "plain").string() + "“ nelze použít: není to adresář.");
+    try {
+        data::resolve_data_dir(std::string());
+        ADD_FAILURE() << "an empty --dir was taken";
+    } catch (const data::StartupError& e) {
+        EXPECT_EQ(e.message(), "Volba --dir potřebuje název adresáře; prázdný název nelze použít.");
+    }
+    EXPECT_EQ(data::resolve_data_dir(std::string("/x/y")), std::filesystem::path("/x/y"));
+
+    // osoby.dat that cannot be created (here a link into a folder that is gone): the start
+    // goes on and the warning names the file.
+    TempDir d2;
+    std::filesystem::create_symlink(d2 / "gone" / "osoby.dat", d2 / "osoby.dat");
+    data::AppState state;
+    data::start_up(state, {d2.path(), std::nullopt});
+    ASSERT_EQ(state.startup_warnings.size(), 1u);
+    EXPECT_NE(state.startup_warnings[0].find("„" + (d2 / "osoby.dat").string() + "“"), std::string::npos)
+        << state.startup_warnings[0];
 }
 
 TEST(StartUp, GarbledRuleRecordIsRefused) {

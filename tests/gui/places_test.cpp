@@ -168,6 +168,11 @@ private slots:
             d->Edit2->setText("90");
             d->Edit3->setText("30");
             QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
+            QCOMPARE(f->pozor.text(), QString("Zeměpisná šířka může nabývat hodnot od 0 do 90°!"));
+            QCOMPARE(d->focusWidget(), d->Edit3);
+            QTest::mouseClick(f->pozor.findChild<QPushButton*>("BitOK"), Qt::LeftButton);
+            d->Edit3->setText("0");
+            QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
             QCOMPARE(f->pozor.text(), QString("Praha byl již dříve uložen!"));
             QCOMPARE(d->focusWidget(), d->Edit1);
             QTest::mouseClick(f->pozor.findChild<QPushButton*>("BitOK"), Qt::LeftButton);
@@ -176,7 +181,7 @@ private slots:
             QVERIFY(!d->isVisible());
         });
         QTest::mouseClick(mista->BitNove, Qt::LeftButton);
-        QCOMPARE(f->read("mista.dat"), file_of({kPraha, TMisto{"Sever", 0, 0, 1, 90, 30, 1}}));
+        QCOMPARE(f->read("mista.dat"), file_of({kPraha, TMisto{"Sever", 0, 0, 1, 90, 0, 1}}));
     }
 
     void editingRewritesTheRecordInPlace() {

@@ -1,0 +1,31 @@
+#include "cli/cli.h"
+
+namespace sidora::cli {
+
+CLI::App* Commands::add(CLI::App& parent, const std::string& name, const std::string& help) {
+    CLI::App* command = parent.add_subcommand(name, help);
+    command->set_help_flag("-h,--help", "Vypíše nápovědu k příkazu a skončí");
+    command->group("Příkazy");
+    command->footer("");
+    return command;
+}
+
+void Commands::on_run(CLI::App* command, Action action) {
+    // Only recorded here: the data directory starts up after the whole line has been checked.
+    command->callback([this, action = std::move(action)] { chosen_ = action; });
+}
+
+// Adding a command: write NAME_command.cpp with add_NAME_command(Commands&) that declares the
+// command with commands.add, its options (the shared groups of cli/options.h first) and its
+// action with commands.on_run; declare it in cli/cli.h, call it below and list the file in
+// src/CMakeLists.txt. The help and the README's command-line section follow from it.
+void register_commands(Commands& c) {
+    add_time_command(c);
+    add_positions_command(c);
+    add_day_command(c);
+    add_houses_command(c);
+    add_sky_command(c);
+    add_places_command(c);
+}
+
+}  // namespace sidora::cli
