@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -19,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "data/startup.h"
+#include "data/window_place.h"
 #include "gui/frm_astro_dat.h"
 #include "gui/frm_datum.h"
 #include "gui/frm_mista.h"
@@ -62,6 +64,18 @@ TFrmHlavni::TFrmHlavni(sidora::data::AppState& state, Shell& shell, TFrmStart& s
     // The helpers rise above this window, not above every program, until a dialog asks them.
     stack_above(shell_.pozor, this);
     stack_above(shell_.help, this);
+
+    restore_place();
+
+    // Ctrl+Tab turns the tabs wherever the focus is, the time picker included.
+    auto* next_tab = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(next_tab, &QShortcut::activated, this, [this] {
+        PageControl1->setCurrentIndex((PageControl1->currentIndex() + 1) % PageControl1->count());
+    });
+    auto* previous_tab = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    connect(previous_tab, &QShortcut::activated, this, [this] {
+        PageControl1->setCurrentIndex((PageControl1->currentIndex() + PageControl1->count() - 1) % PageControl1->count());
+    });
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -203,14 +217,37 @@ void TFrmHlavni::closeEvent(QCloseEvent* event) {
     state_.tattvy.house_system_index = static_cast<std::uint8_t>(id < 0 ? 0 : id);
     try {
         sidora::data::save_tattvy_set(state_.program_dir, state_.tattvy);
-    } catch (const sidora::io::FileError&) {
+    } catch (const sidora::io::FileError& e) {
         // Otherwise the tattva and house-system choices would vanish without a word.
         shell_.pozor.show_and_wait(QString::fromStdString(
-            sidora::data::StartupError(101, sidora::data::TattvySet::kFile, "soubor nelze zapsat.").message()));
+            "Běhová chyba 101 (" + std::string(sidora::data::TattvySet::kFile) + "): " + e.what()));
     }
+    keep_place();
     shell_.pozor.close();
     QMainWindow::closeEvent(event);
     QCoreApplication::quit();
+}
+
+void TFrmHlavni::restore_place() {
+    const auto place = sidora::data::read_window_place(state_.program_dir);
+    if (!place) return;
+    const QRect rect(place->x, place->y, place->width, place->height);
+    resize(rect.size());
+    // A screen unplugged since: the window manager places the window instead.
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(rect)) {
+            move(rect.topLeft());
+            break;
+        }
+    }
+    if (place->maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TFrmHlavni::keep_place() {
+    const bool maximized = isMaximized();
+    const QRect normal = maximized ? normalGeometry() : QRect(pos(), size());
+    sidora::data::save_window_place(state_.program_dir,
+                                    {normal.x(), normal.y(), normal.width(), normal.height(), maximized});
 }
 
 void TFrmHlavni::Timer1Timer() {

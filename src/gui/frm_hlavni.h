@@ -100,6 +100,9 @@ private:
     void render(const sidora::models::SkyView& v);
     void datetimer2Change();
     void show_place();
+    // Size and position of the last session (okno.txt), and keeping them for the next one.
+    void restore_place();
+    void keep_place();
     // The places window disables these while it is shown.
     void set_place_window_shown(bool shown);
 

@@ -35,10 +35,8 @@ QVBoxLayout* page_layout(QWidget* page, QToolButton* help) {
 
 GridView* TFrmHlavni::add_grid(const QString& name, int rows, int cols) {
     auto* g = new GridView(name, rows, cols, this);
-    g->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     g->horizontalHeader()->setMinimumSectionSize(24);
-    connect(g->horizontalHeader(), &QHeaderView::sectionResized, g, [g] { g->updateGeometry(); });
-    g->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    g->set_growing(true);
     grids_.insert(name, g);
     return g;
 }

@@ -59,7 +59,9 @@ TFrmMista::TFrmMista(sidora::data::AppState& state, Shell& shell, QWidget* main_
     connect(BitOpust, &QPushButton::clicked, this, &QDialog::close);
     connect(help, &QPushButton::clicked, this, [this] { shell_.help.show_topic(11, this); });
     connect(&shell_.place_lists, &PlaceLists::placeSaved, this, [this](const QString& name) {
-        if (isVisible()) fill_list(name);
+        if (!isVisible()) return;
+        fill_list(name);
+        ListBox1Click();
     });
 
     auto* values = new QGridLayout;
@@ -118,6 +120,8 @@ void TFrmMista::FormActivate() {
     LabelSirka->clear();
     LabelDelka->clear();
     ListBox1->setFocus();
+    // Back from "Nové místo" or "O&prav": the saved place, selected, shows its values at once.
+    if (selected_name()) ListBox1Click();
 }
 
 void TFrmMista::fill_list(const QString& select) {

@@ -1,6 +1,12 @@
 #include "gui/grid_view.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
+#include <QKeyEvent>
+
+#include <algorithm>
 
 #include "gui/symbol_font.h"
 
@@ -15,8 +21,14 @@ GridView::GridView(const QString& name, int rows, int cols, QWidget* parent) : Q
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setFocusPolicy(Qt::NoFocus);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setFocusPolicy(Qt::ClickFocus);
+    auto* copy = new QAction("Kopírovat", this);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &GridView::copy_selection);
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     setShowGrid(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -45,6 +57,75 @@ void GridView::render(const sidora::models::Grid& g) {
             if (it->font() != f) it->setFont(f);
         }
     }
+    if (growing_) layout_columns();
+}
+
+void GridView::set_growing(bool growing) {
+    growing_ = growing;
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setSizePolicy(growing ? QSizePolicy::Expanding : QSizePolicy::Fixed, QSizePolicy::Fixed);
+    layout_columns();
+}
+
+void GridView::layout_columns() {
+    constexpr int kNarrowest = 24;
+    std::vector<int> wanted(static_cast<std::size_t>(columnCount()));
+    int total = 0;
+    // Every row, not only those the viewport shows yet.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    for (int c = 0; c < columnCount(); ++c) {
+        int w = kNarrowest;
+        for (int r = 0; r < rowCount(); ++r) {
+            const QModelIndex index = model()->index(r, c);
+            w = std::max(w, itemDelegateForIndex(index)->sizeHint(option, index).width() + (showGrid() ? 1 : 0));
+        }
+        wanted[static_cast<std::size_t>(c)] = w;
+        total += w;
+    }
+    if (total != content_width_) {
+        content_width_ = total;
+        updateGeometry();
+    }
+    const int extra = std::max(0, viewport()->width() - total);
+    for (int c = 0; c < columnCount(); ++c) {
+        // The last column takes what the division leaves, so the grid ends at the frame.
+        const int share = c + 1 < columnCount() ? extra / columnCount() : extra - extra / columnCount() * (columnCount() - 1);
+        const int width = wanted[static_cast<std::size_t>(c)] + share;
+        if (columnWidth(c) != width) setColumnWidth(c, width);
+    }
+}
+
+void GridView::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    if (growing_) layout_columns();
+}
+
+QString GridView::selected_text() const {
+    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
+    if (ranges.isEmpty()) return {};
+    const QTableWidgetSelectionRange& r = ranges.first();
+    QStringList lines;
+    for (int row = r.topRow(); row <= r.bottomRow(); ++row) {
+        QStringList cells;
+        for (int col = r.leftColumn(); col <= r.rightColumn(); ++col) cells << cell(col, row).trimmed();
+        lines << cells.join('\t');
+    }
+    return lines.join('\n');
+}
+
+void GridView::copy_selection() const {
+    const QString text = selected_text();
+    if (!text.isEmpty()) QApplication::clipboard()->setText(text);
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copy_selection();
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 QString GridView::cell(int col, int row) const {
@@ -60,7 +141,11 @@ void GridView::fit() {
 
 QSize GridView::sizeHint() const {
     int w = 2 * frameWidth(), h = 2 * frameWidth();
-    for (int c = 0; c < columnCount(); ++c) w += columnWidth(c);
+    if (growing_) {
+        w += content_width_;
+    } else {
+        for (int c = 0; c < columnCount(); ++c) w += columnWidth(c);
+    }
     for (int r = 0; r < rowCount(); ++r) h += rowHeight(r);
     return {w, h};
 }

@@ -17,6 +17,7 @@
 #include "gui/frm_start.h"
 #include "gui/help_viewer.h"
 #include "gui/place_lists.h"
+#include "gui/program_icon.h"
 #include "gui/program_options.h"
 
 int main(int argc, char** argv) {
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Sidora");
     QApplication::setApplicationVersion(SIDORA_VERSION);
     speak_czech(app);
+    QApplication::setWindowIcon(program_icon());
     if (const auto status = read_program_options(argc, argv, options)) return *status;
     const std::optional<std::string>& dir = options.dir;
     const std::optional<int>& quit_after = options.quit_after;

@@ -141,6 +141,11 @@ private slots:
         QTest::mouseClick(mista->BitNove, Qt::LeftButton);
         QCOMPARE(items(mista->ListBox1), QStringList({"Brno", "Cheb", "Praha"}));
         QCOMPARE(mista->ListBox1->currentItem()->text(), QString("Cheb"));
+        // Its values at once, also after the window is active again.
+        QCOMPARE(mista->LabelSirka->text(), QString("50° 5´ severně"));
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(mista, &activate);
+        QCOMPARE(mista->LabelDelka->text(), QString("12° 22´ východně"));
         QCOMPARE(chooser.currentText(), QString("Cheb"));
         QCOMPARE(chooser.count(), 3);
         QCOMPARE(f->read("mista.dat"), file_of({kPraha, kBrno, kCheb}));

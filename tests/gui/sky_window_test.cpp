@@ -1,5 +1,7 @@
 // The sky calendar window driven through its widgets under the offscreen platform.
+#include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -143,6 +145,52 @@ private slots:
         main.house_systems()->button(3)->click();
         main.close();
         QCOMPARE(f.read("tattvy.set"), std::string("\x02\x01\x03", 3));
+    }
+
+    void gridsSelectAndCopyAndGrowWithTheWindow() {
+        GuiFixture f;
+        TFrmHlavni& main = start_frozen(f);
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        GridView* g = main.grid("Tab3");
+        // The Julian day and the cell beside it, dragged over with the mouse.
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualItemRect(g->item(0, 1)).center());
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, Qt::ShiftModifier, g->visualItemRect(g->item(1, 1)).center());
+        QTest::keyClick(g, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), g->cell(1, 0) + "\n" + g->cell(1, 1).trimmed());
+        QVERIFY(QApplication::clipboard()->text().startsWith("2453009.95833\n"));
+        // The next ticks keep the selection.
+        main.Timer1Timer();
+        QCOMPARE(g->selected_text(), QApplication::clipboard()->text());
+
+        auto columns = [g] {
+            int w = 0;
+            for (int c = 0; c < g->columnCount(); ++c) w += g->columnWidth(c);
+            return w;
+        };
+        main.resize(900, 700);
+        QTest::qWait(20);
+        const int narrow = g->width();
+        QCOMPARE(columns(), g->viewport()->width());
+        main.resize(1300, 700);
+        QTest::qWait(20);
+        QVERIFY(g->width() > narrow + 300);
+        QCOMPARE(columns(), g->viewport()->width());
+    }
+
+    void ctrlTabTurnsTheTabsFromAnyField() {
+        GuiFixture f;
+        TFrmHlavni& main = start_frozen(f);
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        main.page_control()->setCurrentIndex(0);
+        main.time_picker()->setFocus();
+        QTest::keyClick(main.time_picker(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(main.page_control()->currentIndex(), 1);
+        QTest::keyClick(main.time_picker(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(main.page_control()->currentIndex(), 0);
+        QTest::keyClick(main.time_picker(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(main.page_control()->currentIndex(), 6);
     }
 };
 
