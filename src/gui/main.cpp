@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
 
     sidora::data::AppState state;
     // Unattended runs (a screenshot, a timed quit) have nobody to ask.
-    const bool unattended = quit_after || options.screenshot;
+    const bool unattended = quit_after || options.screenshot.has_value();
     for (;;) {
         std::filesystem::path data_dir;
         try {

@@ -85,7 +85,7 @@ check "empty --dir refused" "2 sidora-cli: --dir: adresář dat nesmí být prá
 # The help lists every command and option; --version names the program.
 "$cli" --help > "$work/help"
 check "help status" "0" "$?"
-for word in time positions day houses sky places --dir --version; do
+for word in time positions day houses sky places persons --dir --version; do
   check "help names $word" "1" "$(grep -c -- "^  $word\b" "$work/help")"
 done
 check "command help lists the groups" "Okamžik:|Místo:|Výstup:" "$("$cli" day --help | grep -E '^(Okamžik|Místo|Výstup):' | tr '\n' '|' | sed 's/|$//')"
