@@ -127,7 +127,7 @@ std::optional<data::TMisto> choose(const PlaceOptions& o, const data::AppState& 
         auto found = store.find_place(*o.place);
         if (!found) why = "Místo „" + printable(*o.place) + "“ v seznamu není!";
         if (found && found->damaged) {
-            why = *data::damaged_place_message(*found);
+            why = printable(*data::damaged_place_message(*found));
             return std::nullopt;
         }
         return found;

@@ -98,13 +98,15 @@ int list(data::AppState& state, const OutputOptions& out) {
                            {"lon_min", p.lon_min},
                            {"east", p.east != 0},
                            {"latitude_text", data::latitude_text(p)},
-                           {"longitude_text", data::longitude_text(p)}});
+                           {"longitude_text", data::longitude_text(p)},
+                           {"damaged", p.damaged}});
         }
         print_json(all, out);
         return 0;
     }
     for (const auto& p : places) {
-        std::cout << printable(p.name) << "\t" << data::latitude_text(p) << "\t" << data::longitude_text(p) << "\n";
+        std::cout << printable(p.name) << "\t" << data::latitude_text(p) << "\t" << data::longitude_text(p)
+                  << (p.damaged ? "\tpoškozený záznam" : "") << "\n";
     }
     return 0;
 }

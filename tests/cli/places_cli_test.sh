@@ -24,7 +24,7 @@ refused() {  # expected message, status, args...
 "$cli" --dir "$d" places add "Sever" --lat 89:30N --lon 179:59W
 check "file order after adding" "Praha,Brno,Ostrava,Cheb,Sever" "$(names)"
 check "json of one place" \
-  '{"name": "Sever", "lat_deg": 89, "lat_min": 30, "north": true, "lon_deg": 179, "lon_min": 59, "east": false, "latitude_text": "89° 30´ severně", "longitude_text": "179° 59´ západně"}' \
+  '{"name": "Sever", "lat_deg": 89, "lat_min": 30, "north": true, "lon_deg": 179, "lon_min": 59, "east": false, "latitude_text": "89° 30´ severně", "longitude_text": "179° 59´ západně", "damaged": false}' \
   "$("$cli" --dir "$d" places list --json | python3 -c 'import json, sys; print(json.dumps(json.load(sys.stdin)[-1], ensure_ascii=False))')"
 check "size is whole records" "340" "$(stat -c %s "$d/mista.dat")"
 
@@ -129,6 +129,18 @@ chmod 444 "$d/mista.dat"
 refused "Soubor „$d/mista.dat“ je jen pro čtení; změna nebyla uložena." add Písek --lat 49:18N --lon 14:09E
 check "mode 0444 kept" "444" "$(stat -c %a "$d/mista.dat")"
 chmod 644 "$d/mista.dat"
+
+# A record off the globe is listed as damaged and never computed with.
+printf '\x04Zlom' > "$work/rec"
+printf '\0%.0s' $(seq 39) >> "$work/rec"
+printf '\x0e\0\0\0\x19\0\0\0\x01\0\0\0\xff\xff\xff\x7f\x05\0\0\0\x01\0\0\0' >> "$work/rec"
+cat "$work/rec" >> "$d/mista.dat"
+check "damaged record marked" "poškozený záznam" "$("$cli" --dir "$d" places list | grep '^Zlom' | cut -f4)"
+check "damaged record in JSON" "[True, 2147483647]" \
+  "$("$cli" --dir "$d" places list --json | python3 -c 'import json, sys; p = json.load(sys.stdin)[-1]; print([p["damaged"], p["lat_deg"]])')"
+"$cli" --dir "$d" day --place Zlom --at 2000-06-21T12:00 >"$work/out" 2>"$work/err"
+check "damaged place not used" "1 0" "$? $(wc -c < "$work/out")"
+check "damaged place message" "1" "$(grep -c '^Záznam místa „Zlom“ v souboru mista.dat je poškozený' "$work/err")"
 
 # A file that is not a whole number of records is reported and left alone.
 printf 'xyz' >> "$d/mista.dat"
