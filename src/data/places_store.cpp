@@ -84,10 +84,6 @@ namespace {
 
 // Czech alphabet: primary rank of a letter; ch is its own letter after h, č ř š ž follow
 // their base letters; accents on other letters only break ties.
-struct CollationKey {
-    std::vector<int> primary;
-    std::vector<int> secondary;
-};
 
 // Base letter and accent of a lower-case character.
 std::pair<char32_t, int> base_of(char32_t c) {
@@ -124,9 +120,14 @@ char32_t lower(char32_t c) {
     return c;
 }
 
-CollationKey key_of(const std::string& s) {
+// The sort key of a name as one byte string, so that names compare by one string comparison:
+// the primary ranks (biased to stay positive, 4 bytes each, big-endian), four zero bytes (a
+// name that is a prefix of another sorts first), then the accents.
+std::string key_of(const std::string& s) {
     const std::u32string u = io::utf8_to_u32(s);
-    CollationKey k;
+    std::string primary, secondary;
+    primary.reserve(u.size() * 4 + 4);
+    secondary.reserve(u.size());
     for (std::size_t i = 0; i < u.size(); ++i) {
         const char32_t c = lower(u[i]);
         const auto [base, accent] = base_of(c);
@@ -149,51 +150,33 @@ CollationKey key_of(const std::string& s) {
         } else {
             rank = 1000 + static_cast<int>(base);
         }
-        k.primary.push_back(rank);
-        k.secondary.push_back(accent);
+        const auto v = static_cast<std::uint32_t>(rank + 2000);
+        for (int shift = 24; shift >= 0; shift -= 8) primary += static_cast<char>((v >> shift) & 0xFF);
+        secondary += static_cast<char>(accent);
     }
-    return k;
+    primary.append(4, '\0');
+    return primary + secondary;
 }
 
-}  // namespace
-
-namespace {
-bool key_less(const CollationKey& ka, const std::string& a, const CollationKey& kb, const std::string& b) {
-    if (ka.primary != kb.primary) return ka.primary < kb.primary;
-    if (ka.secondary != kb.secondary) return ka.secondary < kb.secondary;
-    // Same letters and accents: lower case first (its bytes are the greater ones).
+// Same letters and accents: lower case first (its bytes are the greater ones).
+bool keyed_less(const std::string& ka, const std::string& a, const std::string& kb, const std::string& b) {
+    if (const int c = ka.compare(kb); c != 0) return c < 0;
     return a > b;
 }
 
-// The key as one byte string ordered as key_less orders keys: the primary ranks (biased to
-// stay positive, 4 bytes each, big-endian), four zero bytes, then the accents. A plain string
-// comparison is much cheaper than comparing two pairs of vectors.
-std::string flat_key(const CollationKey& k) {
-    std::string out;
-    out.reserve(k.primary.size() * 5 + 4);
-    for (const int rank : k.primary) {
-        const auto v = static_cast<std::uint32_t>(rank + 2000);
-        for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((v >> shift) & 0xFF);
-    }
-    out.append(4, '\0');
-    for (const int accent : k.secondary) out += static_cast<char>(accent);
-    return out;
-}
 }  // namespace
 
-bool czech_less(const std::string& a, const std::string& b) { return key_less(key_of(a), a, key_of(b), b); }
+bool czech_less(const std::string& a, const std::string& b) { return keyed_less(key_of(a), a, key_of(b), b); }
 
 std::vector<std::string> sorted_place_names(const std::vector<TMisto>& places) {
     // Each key once: a gazetteer of 200,000 places would otherwise build millions of them.
     std::vector<std::string> keys;
     keys.reserve(places.size());
-    for (const auto& p : places) keys.push_back(flat_key(key_of(p.name)));
+    for (const auto& p : places) keys.push_back(key_of(p.name));
     std::vector<std::size_t> order(places.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        if (const int c = keys[a].compare(keys[b]); c != 0) return c < 0;
-        // Same letters and accents: lower case first (its bytes are the greater ones).
-        return places[a].name > places[b].name;
+        return keyed_less(keys[a], places[a].name, keys[b], places[b].name);
     });
     std::vector<std::string> names;
     names.reserve(places.size());

@@ -8,7 +8,7 @@ d="$work/data"
 "$cli" --dir "$d" places add Brno --lat 49:12N --lon 016:37E
 "$cli" --dir "$d" places add Ostrava --lat 49:50N --lon 18:17E
 
-for round in 1 2 3 4 5; do
+for round in 1 2 3; do
   pids=()
   for w in $(seq 1 20); do
     (
@@ -35,7 +35,7 @@ comm -23 "$work/added" "$work/deleted" > "$work/want"
 "$cli" --dir "$d" places list | cut -f1 | sort > "$work/listed"
 check "every success in the file, nothing else" "" "$(diff "$work/expected" "$work/listed")"
 check "no name twice" "" "$(uniq -d "$work/listed")"
-check "all 100 adds succeeded" "100" "$(cat "$work"/added.* | grep -vc ' b$')"
+check "all 60 adds succeeded" "60" "$(cat "$work"/added.* | grep -vc ' b$')"
 check "no failure messages" "" "$(cat "$work"/err.* 2>/dev/null)"
 check "no temporary files" "" "$(ls -A "$d" | grep -E '\.tmp')"
 finish
