@@ -7,13 +7,6 @@ CMAKE_ARGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifdef CI
 CMAKE_ARGS += -DSIDORA_WERROR=ON
 endif
-# ccache, where installed, shares objects between work trees of the same sources.
-CCACHE := $(shell command -v ccache 2>/dev/null)
-ifneq ($(CCACHE),)
-CMAKE_ARGS += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE)
-export CCACHE_BASEDIR := $(CURDIR)
-export CCACHE_NOHASHDIR := 1
-endif
 
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 120
