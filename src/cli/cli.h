@@ -41,6 +41,7 @@ void register_commands(Commands& commands);
 
 void add_time_command(Commands& commands);
 void add_places_command(Commands& commands);
+void add_persons_command(Commands& commands);
 void add_positions_command(Commands& commands);
 void add_houses_command(Commands& commands);
 void add_day_command(Commands& commands);

@@ -26,6 +26,7 @@ void register_commands(Commands& c) {
     add_houses_command(c);
     add_sky_command(c);
     add_places_command(c);
+    add_persons_command(c);
 }
 
 }  // namespace sidora::cli

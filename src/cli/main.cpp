@@ -17,7 +17,8 @@ std::string dir_problem(const std::string& v) { return v.empty() ? "adresář da
 
 int main(int argc, char** argv) {
     using namespace sidora;
-    CLI::App app("Výpočty programu Sidora pro skripty a zkoušky: stejné modely jako okna.", "sidora-cli");
+    CLI::App app("sidora-cli " SIDORA_VERSION ": výpočty programu Sidora pro skripty a zkoušky, stejné modely jako okna.",
+                 "sidora-cli");
     cli::make_czech(app);
     app.set_version_flag("--version", "sidora-cli " SIDORA_VERSION, "Vypíše verzi a skončí");
     app.require_subcommand(1);
@@ -63,7 +64,13 @@ int main(int argc, char** argv) {
         data::AppState state;
         data::start_up(state, {data::resolve_data_dir(dir), data::shipped_data_dir()});
         for (const auto& w : state.startup_warnings) std::cerr << "sidora-cli: " << w << "\n";
-        return commands.chosen()(state);
+        const int status = commands.chosen()(state);
+        // A full disk or a closed pipe must not pass for a finished command.
+        if (!std::cout.flush()) {
+            std::cerr << "sidora-cli: výstup se nepodařilo zapsat\n";
+            return status == 0 ? 1 : status;
+        }
+        return status;
     } catch (const data::StartupError& e) {
         std::cerr << "sidora-cli: " << e.message() << "\n";
         // A damaged settings file is left for the window to set aside with the user's consent.

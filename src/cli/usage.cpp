@@ -35,6 +35,16 @@ void each_command(const CLI::App& app, const std::function<void(const CLI::App&)
 // Columns counted in characters, not bytes, so Czech option values line up.
 class CzechFormatter : public CLI::Formatter {
 public:
+    // An argument goes by its Czech placeholder (NÁZEV), which CLI11 cannot take as a name.
+    std::string make_option_name(const CLI::Option* opt, bool is_positional) const override {
+        if (is_positional && !opt->get_type_name().empty()) return opt->get_type_name();
+        return CLI::Formatter::make_option_name(opt, is_positional);
+    }
+    std::string make_option_opts(const CLI::Option* opt) const override {
+        if (opt->get_positional()) return opt->get_required() ? " " + get_label("REQUIRED") : "";
+        return CLI::Formatter::make_option_opts(opt);
+    }
+
     std::string make_option(const CLI::Option* opt, bool is_positional) const override {
         const std::string name = "  " + make_option_name(opt, is_positional) + make_option_opts(opt);
         std::size_t chars = 0;

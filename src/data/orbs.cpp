@@ -109,8 +109,14 @@ std::optional<std::string> open_or_create(const fs::path& dir, const char* name,
     std::error_code ec;
     if (!fs::exists(path, ec)) {
         set_defaults();
-        if (!io::write_file_atomic(path, make())) {
-            warnings.push_back(std::string("Soubor ") + name + " se nepodařilo vytvořit.");
+        try {
+            // Created under the lock; one another program made meanwhile holds the same defaults.
+            io::change_file(path, [&](const std::optional<std::string>& current) -> std::optional<std::string> {
+                if (current) return std::nullopt;
+                return make();
+            });
+        } catch (const io::FileError& e) {
+            warnings.push_back(e.what());
         }
         return std::nullopt;
     }

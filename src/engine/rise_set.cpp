@@ -1,4 +1,5 @@
 // The Moon's and the planets' rising, transit and setting, and the horizon coordinates.
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -39,9 +40,11 @@ void Engine::moon_rise_set(unsigned day, unsigned month, unsigned year, int lat_
     const double lon = place_angle(lon_deg, lon_min, east);
     const double zone = zone_offset * kPi / 12;
 
-    // One step: from the Moon at t (zone hours after 0:00 of the date, possibly outside it)
-    // the time of the event nearest to t; nothing when the Moon stays above or below.
-    auto step = [&](double t, bool rising) -> std::optional<double> {
+    // The Moon at t (zone hours after 0:00 of the date, possibly outside it).
+    struct MoonSky {
+        double alpha, dec, theta;
+    };
+    auto moon_at = [&](double t) {
         Moment m{static_cast<std::uint16_t>(day), static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year),
                  0, 0, 0};
         double at = t;
@@ -57,16 +60,78 @@ void Engine::moon_rise_set(unsigned day, unsigned month, unsigned year, int lat_
         const double lm = moon_lambda * kDeg, bm = moon_beta * kDeg;
         const double dec = safe_asin(std::sin(bm) * std::cos(eps) + std::cos(bm) * std::sin(eps) * std::sin(lm));
         const double alpha = ra_from_candidates(lm, bm, dec, eps, 0, 0, kPi / 2, kPi / 2);
-        const double x = -std::sin(phi) * std::sin(dec) / (std::cos(phi) * std::cos(dec));
-        if (std::fabs(x) > 1) return std::nullopt;
-        const double H = std::acos(x);
-        // The sidereal time of the instant's own T advances at the solar rate, so D is the
-        // event's zone time of day; which day is left open.
+        // The sidereal time of the instant's own T advances at the solar rate: adding the
+        // hours since 0h UT gives the true one.
         const double theta = theta0_seconds(julian_day(m.day, m.month, m.year, h, mi, sec, zone_offset, zone_minutes)) *
                              kPi / 43200;
-        const double D = (rising ? alpha - H : alpha + H) - theta - lon + zone;
+        return MoonSky{alpha, dec, theta};
+    };
+    // One step: the time of the event nearest to t from the Moon at t; nothing when the
+    // Moon stays above or below.
+    auto step = [&](double t, bool rising) -> std::optional<double> {
+        const MoonSky m = moon_at(t);
+        const double x = -std::sin(phi) * std::sin(m.dec) / (std::cos(phi) * std::cos(m.dec));
+        if (std::fabs(x) > 1) return std::nullopt;
+        const double H = std::acos(x);
+        const double D = (rising ? m.alpha - H : m.alpha + H) - m.theta - lon + zone;
         const double hours = D * 12 / kPi;
         return hours - 24 * std::round((hours - t) / 24);
+    };
+    // Near the polar circles the Moon may stay up only an hour or two and the step runs
+    // away; there the date's altitude is searched, every 20 minutes, each change narrowed
+    // to a second. The Moon's place changes smoothly over a day, so a polynomial through
+    // five places of the date serves the search to a fraction of an arcsecond.
+    constexpr int kNodes = 5;
+    std::array<double, kNodes> node_psi{}, node_dec{};  // sidereal time less right ascension; declination
+    bool have_nodes = false;
+    auto above = [&](double t) {
+        if (!have_nodes) {
+            for (int i = 0; i < kNodes; ++i) {
+                const MoonSky m = moon_at(i * 24.0 / (kNodes - 1));
+                double psi = m.theta - m.alpha;
+                if (i > 0) psi -= kTwoPi * std::round((psi - node_psi[static_cast<std::size_t>(i - 1)]) / kTwoPi);
+                node_psi[static_cast<std::size_t>(i)] = psi;
+                node_dec[static_cast<std::size_t>(i)] = m.dec;
+            }
+            have_nodes = true;
+        }
+        double psi = 0, dec = 0;
+        for (int i = 0; i < kNodes; ++i) {
+            double w = 1;
+            for (int j = 0; j < kNodes; ++j) {
+                if (j != i) w *= (t - j * 24.0 / (kNodes - 1)) / ((i - j) * 24.0 / (kNodes - 1));
+            }
+            psi += w * node_psi[static_cast<std::size_t>(i)];
+            dec += w * node_dec[static_cast<std::size_t>(i)];
+        }
+        const double hour_angle = psi + t * kPi / 12 - zone + lon;
+        return std::sin(phi) * std::sin(dec) + std::cos(phi) * std::cos(dec) * std::cos(hour_angle) > 0;
+    };
+    constexpr int kSamples = 72;
+    std::array<signed char, kSamples + 1> samples{};  // the rise's search and the set's share them
+    auto sample = [&](int k) {
+        signed char& known = samples[static_cast<std::size_t>(k)];
+        if (known == 0) known = above(k * 24.0 / kSamples) ? 1 : -1;
+        return known > 0;
+    };
+    auto search = [&](bool rising) -> std::optional<double> {
+        double a = 0;
+        bool up_a = sample(0);
+        for (int k = 1; k <= kSamples; ++k) {
+            const double b = k * 24.0 / kSamples;
+            const bool up_b = sample(k);
+            if (up_a != up_b && up_b == rising) {
+                double lo = a, hi = b;
+                while (hi - lo > 1.0 / 3600) {
+                    const double mid = (lo + hi) / 2;
+                    (above(mid) == up_a ? lo : hi) = mid;
+                }
+                return (lo + hi) / 2;
+            }
+            a = b;
+            up_a = up_b;
+        }
+        return std::nullopt;
     };
     // Until the time stops moving (a few seconds); a step that runs away finds nothing.
     auto settle = [&](double t, bool rising) -> std::optional<double> {
@@ -81,13 +146,13 @@ void Engine::moon_rise_set(unsigned day, unsigned month, unsigned year, int lat_
     };
     auto on_date = [](const std::optional<double>& t) { return t && *t >= 0 && *t < 24; };
     // The Moon comes back about 50 minutes later each day, so an event that settled outside
-    // the date may leave the date's own event one lunar day before or after it; else the
-    // date has none.
+    // the date may leave the date's own event one lunar day before or after it. Only the
+    // search says that the date has none.
     auto event = [&](double start, bool rising) -> std::optional<double> {
         constexpr double kLunarDay = 24.84;
         auto t = settle(start, rising);
         if (t && !on_date(t)) t = settle(*t < 0 ? *t + kLunarDay : *t - kLunarDay, rising);
-        return on_date(t) ? t : std::nullopt;
+        return on_date(t) ? t : search(rising);
     };
     const auto rise = event(12, true);
     const auto set = event(12, false);

@@ -1,7 +1,6 @@
 // sidora: the desktop program.
 #include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 
 #include <filesystem>
@@ -11,6 +10,7 @@
 #include "data/data_dir.h"
 #include "data/startup.h"
 #include "gui/czech.h"
+#include "gui/damaged_settings.h"
 #include "gui/frm_hlavni.h"
 #include "gui/frm_pozor.h"
 #include "gui/frm_progress.h"
@@ -19,32 +19,6 @@
 #include "gui/place_lists.h"
 #include "gui/program_icon.h"
 #include "gui/program_options.h"
-
-namespace {
-
-// A damaged settings file: go on with the defaults only when the user agrees, keeping the
-// damaged file beside them. False when the user declines or the file cannot be set aside.
-bool ask_to_set_aside(const sidora::data::StartupError& e, const std::filesystem::path& data_dir, QWidget& splash) {
-    splash.hide();
-    QMessageBox box(QMessageBox::Warning, "Sidora",
-                    QString::fromStdString(sidora::data::damaged_settings_question(e, data_dir)));
-    QPushButton* yes = box.addButton("Ano", QMessageBox::YesRole);
-    box.addButton("Ne", QMessageBox::NoRole);
-    box.setDefaultButton(yes);
-    box.exec();
-    if (box.clickedButton() != yes) return false;
-    try {
-        sidora::data::set_aside_damaged(e, data_dir);
-    } catch (const sidora::data::StartupError& failed) {
-        std::cerr << "sidora: " << failed.message() << "\n";
-        QMessageBox::critical(nullptr, "Sidora", QString::fromStdString(failed.message()));
-        return false;
-    }
-    splash.show();
-    return true;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     ProgramOptions options;
@@ -68,7 +42,7 @@ int main(int argc, char** argv) {
 
     sidora::data::AppState state;
     // Unattended runs (a screenshot, a timed quit) have nobody to ask.
-    const bool unattended = quit_after || options.screenshot;
+    const bool unattended = quit_after || options.screenshot.has_value();
     for (;;) {
         std::filesystem::path data_dir;
         try {
@@ -79,7 +53,9 @@ int main(int argc, char** argv) {
             std::cerr << "sidora: " << e.message() << "\n";
             if (e.damaged_settings()) {
                 if (unattended) return 1;
-                if (!ask_to_set_aside(e, data_dir, splash)) return 1;
+                splash.hide();
+                if (!ask_to_set_aside(e, data_dir)) return 1;
+                splash.show();
                 continue;
             }
             splash.close();

@@ -41,7 +41,7 @@ bool asks_for_help_or_version(int argc, char** argv) {
 }
 
 std::optional<int> read_program_options(int argc, char** argv, ProgramOptions& o) {
-    CLI::App app("Astronomický a astrologický kalendář.", "sidora");
+    CLI::App app("Sidora " SIDORA_VERSION ": astronomický a astrologický kalendář.", "sidora");
     sidora::cli::make_czech(app);
     app.set_version_flag("--version", "sidora " SIDORA_VERSION, "Vypíše verzi a skončí");
     app.footer(

@@ -13,7 +13,7 @@ struct HousesReport {
     double sidereal_degrees = 0;  // before the houses replaced it by the MC
     double obliquity = 0;         // degrees, of the date at 12:00
     engine::HouseTable table{};
-    std::vector<std::pair<int, int>> body_houses;  // body number, house 1..12
+    std::vector<std::pair<int, int>> body_houses;  // body number, house 1..12 (0: the system has no cusps)
 };
 
 // Sidereal time, body table, houses, and the house of every body in `house_system` 1..16.

@@ -85,7 +85,7 @@ check "empty --dir refused" "2 sidora-cli: --dir: adresář dat nesmí být prá
 # The help lists every command and option; --version names the program.
 "$cli" --help > "$work/help"
 check "help status" "0" "$?"
-for word in time positions day houses sky places --dir --version; do
+for word in time positions day houses sky places persons --dir --version; do
   check "help names $word" "1" "$(grep -c -- "^  $word\b" "$work/help")"
 done
 check "command help lists the groups" "Okamžik:|Místo:|Výstup:" "$("$cli" day --help | grep -E '^(Okamžik|Místo|Výstup):' | tr '\n' '|' | sed 's/|$//')"
@@ -97,6 +97,10 @@ script -qec "$cli --dir $d time --at 2000-01-01T12:00 --zone 1 --summer no --jso
 "$cli" --dir "$d" time --at 2000-01-01T12:00 --zone 1 --summer no --json > "$work/pipe.json"
 check "lines: terminal, --compact, pipe" "9 1 1" "$(wc -l < "$work/tty.json") $(wc -l < "$work/compact.json") $(wc -l < "$work/pipe.json")"
 check "same value" "True" "$(python3 -c 'import json, sys; a, b, c = (json.load(open(f)) for f in sys.argv[1:]); print(a == b == c)' "$work/tty.json" "$work/compact.json" "$work/pipe.json")"
+
+# Output that cannot be written is a failure, not a success.
+"$cli" --dir "$d" positions --at 2000-01-01T12:00 --json >/dev/full 2>"$work/err"
+check "full disk" "1 sidora-cli: výstup se nepodařilo zapsat" "$? $(cat "$work/err")"
 
 # A truncated settings file stops the program with its code and is left alone: only the
 # window may set it aside, after asking.

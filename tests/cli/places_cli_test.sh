@@ -44,7 +44,7 @@ refused "Zeměpisná šířka může nabývat hodnot od 0 do 90°!" edit Brno --
 refused "Není zadáno místo!" add "   " --lat 1:00N --lon 1:00E
 refused "Název místa nesmí začínat ani končit mezerou!" add " Bod" --lat 1:00N --lon 1:00E
 refused "Název místa nesmí začínat ani končit mezerou!" edit Brno --name "Brno "
-for name in $'Bo\nd' $'Bod\r' $'Bo\x7fd' $'Bo\u0081d' $'\e[31mBod'; do
+for name in $'Bo\nd' $'Bod\r' $'Bo\x7fd' $'Bo\xc2\x81d' $'\e[31mBod'; do
   refused "Název místa nesmí obsahovat řídicí znaky!" add "$name" --lat 1:00N --lon 1:00E
 done
 
@@ -113,6 +113,22 @@ check "control characters escaped" '\x1b[2Jx\ny\u0081z' "$("$cli" --dir "$d" pla
 check "no control character reaches the terminal" "0" "$("$cli" --dir "$d" places list | tr -d '\n\t' | LC_ALL=C grep -c $'[\x01-\x1f\x7f]')"
 check "the same name as JSON" "['\\x1b[2Jx\\ny\\x81z', 3]" \
   "$("$cli" --dir "$d" places list --json | python3 -c 'import json, sys; p = json.load(sys.stdin)[-1]; print([p["name"], p["lat_deg"]])')"
+raw=$'\e[2Jx\ny\xc2\x81z'
+check "sky shows the place as JSON" "True" \
+  "$("$cli" --dir "$d" sky --at 2004-01-05T12:00 --place "$raw" --json | python3 -c 'import json, sys; print(json.load(sys.stdin)["Label25"] == sys.argv[1])' "$raw")"
+check "sky shows the place escaped" 'Místo: \x1b[2Jx\ny\u0081z' \
+  "$("$cli" --dir "$d" sky --at 2004-01-05T12:00 --place "$raw" | grep '^Místo: ')"
+"$cli" --dir "$d" houses --place $'Nikde\e[2J' 2>"$work/err"
+check "a missing name is escaped in the refusal" 'Místo „Nikde\x1b[2J“ v seznamu není!' "$(cat "$work/err")"
+
+# A private file stays private; a read-only one is refused by name and left as it is.
+chmod 600 "$d/mista.dat"
+"$cli" --dir "$d" places add Tábor --lat 49:25N --lon 14:40E
+check "mode 0600 kept" "600" "$(stat -c %a "$d/mista.dat")"
+chmod 444 "$d/mista.dat"
+refused "Soubor „$d/mista.dat“ je jen pro čtení; změna nebyla uložena." add Písek --lat 49:18N --lon 14:09E
+check "mode 0444 kept" "444" "$(stat -c %a "$d/mista.dat")"
+chmod 644 "$d/mista.dat"
 
 # A file that is not a whole number of records is reported and left alone.
 printf 'xyz' >> "$d/mista.dat"

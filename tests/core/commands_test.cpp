@@ -4,6 +4,7 @@
 #include "data/startup.h"
 #include "data/summer_file.h"
 #include "models/commands.h"
+#include "data/places_store.h"
 #include "models/date_dialog.h"
 #include "models/orb_editor.h"
 #include "models/settings_dialog.h"
@@ -98,6 +99,13 @@ TEST(DateDialog, SetTakesZoneSummerPlaceAndMoment) {
     EXPECT_EQ(s.state.start.summer_flag, 0);
     f.place_name = "Atlantida";
     EXPECT_EQ(apply_date_form(s.state, f), "Místo „Atlantida“ v seznamu není!");
+    // A record off the globe is refused, and the place in use stays.
+    data::PlacesStore(s.dir / "mista.dat").append(data::TMisto{"Bod", 14, 25, 1, 2147483647, 0, 1});
+    f.place_name = "Bod";
+    const auto refused = apply_date_form(s.state, f);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->rfind("Záznam místa „Bod“ v souboru mista.dat je poškozený", 0), 0u) << *refused;
+    EXPECT_EQ(s.state.current_place.name, "Praha");
 
     // The tick follows the pickers' date.
     f.moment = at(2004, 12, 1, 9);

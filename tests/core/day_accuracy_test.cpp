@@ -119,7 +119,7 @@ TEST(DayAccuracy, SunriseAndSunsetAgainstTheReference) {
 
 TEST(DayAccuracy, MoonRiseAndSetOfAYearAgainstTheReference) {
     const auto rows = read_csv("reference_moon_rise_set.csv");
-    ASSERT_EQ(rows.size(), 730u);
+    ASSERT_EQ(rows.size(), 3 * 365u);
     struct Tally {
         int events = 0, invented = 0, lost = 0, compared = 0;
         double worst = 0, sum2 = 0;
@@ -137,32 +137,41 @@ TEST(DayAccuracy, MoonRiseAndSetOfAYearAgainstTheReference) {
                         i("north") != 0, i("east") != 0, i("zone"), 0);
         Tally& t = tally[r.at("place")];
         const std::string when = r.at("day") + "." + r.at("month") + ".";
-        for (const auto& [column, text] : {std::pair{"rise_hour", e.moon_rise_text}, std::pair{"set_hour", e.moon_set_text}}) {
-            const std::string& ref = r.at(column);
-            t.events += !ref.empty();
-            if (ref.empty() || text == "Není") {
-                const bool invented = ref.empty() && text != "Není", lost = !ref.empty() && text == "Není";
+        const struct {
+            const char *first, *second;
+            std::string text;
+        } kinds[] = {{"rise_hour", "rise2_hour", e.moon_rise_text}, {"set_hour", "set2_hour", e.moon_set_text}};
+        for (const auto& k : kinds) {
+            const std::string& ref = r.at(k.first);
+            t.events += !ref.empty() + !r.at(k.second).empty();
+            if (ref.empty() || k.text == "Není") {
+                const bool invented = ref.empty() && k.text != "Není", lost = !ref.empty() && k.text == "Není";
                 t.invented += invented;
                 t.lost += lost;
-                EXPECT_FALSE(invented || lost) << r.at("place") << " " << when << " " << column << ": " << text
+                EXPECT_FALSE(invented || lost) << r.at("place") << " " << when << " " << k.first << ": " << k.text
                                                << " against " << (ref.empty() ? "none" : ref);
                 continue;
             }
-            // The text is rounded to the minute; an hour of 24 is written as 0.
-            const double d = std::remainder(minutes_of(text) - std::stod(ref) * 60, 1440.0);
+            // The text is rounded to the minute; an hour of 24 is written as 0. On a date
+            // with two events of a kind, either may be shown.
+            auto off = [&](const std::string& hours) {
+                return std::remainder(minutes_of(k.text) - std::stod(hours) * 60, 1440.0);
+            };
+            double d = off(ref);
+            if (!r.at(k.second).empty() && std::fabs(off(r.at(k.second))) < std::fabs(d)) d = off(r.at(k.second));
             t.worst = std::max(t.worst, std::fabs(d));
             t.sum2 += d * d;
             ++t.compared;
         }
     }
+    // Rounding to the minute alone gives up to half a minute.
     for (const auto& [place, t] : tally) {
         std::printf("%-7s %d events, %d invented, %d lost; max %.2f min, rms %.2f min\n", place.c_str(), t.events,
                     t.invented, t.lost, t.worst, std::sqrt(t.sum2 / t.compared));
-        EXPECT_GT(t.events, 700) << place;
-        // Rounding to the minute alone gives up to half a minute.
+        EXPECT_GT(t.events, 350) << place;
         EXPECT_LE(t.worst, 1.0) << place;
     }
-    EXPECT_EQ(tally.size(), 2u);
+    EXPECT_EQ(tally.size(), 3u);
 }
 
 TEST(DayAccuracy, PhasesSeasonsAndApsidesAgainstTheReference) {

@@ -90,6 +90,18 @@ TEST(PlaceNames, CzechAlphabeticalOrder) {
                                                "Rakovník", "Říčany", "Strakonice", "Šumperk", "Uherský Brod",
                                                "Ústí", "Zlín", "Žatec"};
     EXPECT_EQ(data::sorted_place_names(places), expected);
+
+    // The list's fast sort agrees with the pairwise order, prefixes, digits and case included.
+    std::vector<TMisto> mixed;
+    for (const char* n : {"Brno", "Brno 2", "Brno2", "brno", "BRNO", "Br", "", " Brno", "Ch", "C", "Cz", "Ch1",
+                          "Žďár", "Zdar", "Ždár", "Üxheim", "Ærø", "Σ", "Čech", "Cech", "čech", "Praha-západ"}) {
+        mixed.push_back(TMisto{n});
+    }
+    const auto sorted = data::sorted_place_names(mixed);
+    ASSERT_EQ(sorted.size(), mixed.size());
+    for (std::size_t i = 0; i + 1 < sorted.size(); ++i) {
+        EXPECT_TRUE(data::czech_less(sorted[i], sorted[i + 1])) << sorted[i] << " | " << sorted[i + 1];
+    }
 }
 
 TEST(NewPlaceForm, ChecksInTheDialogsOrder) {

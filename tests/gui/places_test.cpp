@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <functional>
 
 #include "data/places_store.h"
@@ -147,6 +149,28 @@ private slots:
         QCOMPARE(chooser.currentText(), QString("Cheb"));
         QCOMPARE(chooser.count(), 3);
         QCOMPARE(f->read("mista.dat"), file_of({kPraha, kBrno, kCheb}));
+    }
+
+    // The window's list is read before the command line adds its place; saving in the
+    // window must keep that place, and both names are then in the window's list.
+    void windowAndCommandLineAddingAtOnceKeepBoth() {
+        open_places({kPraha, kBrno});
+        QProcess cli;
+        on_modal([&](QWidget* m) {
+            cli.start(SIDORA_CLI, {"--dir", f->dir.path(), "places", "add", "Ostrava", "--lat", "49:50N", "--lon", "18:17E"});
+            QVERIFY(cli.waitForStarted());
+            fill_and_save(m, "Cheb", "50", "5", "12", "22");
+        });
+        QTest::mouseClick(mista->BitNove, Qt::LeftButton);
+        QVERIFY(cli.waitForFinished(10000));
+        QCOMPARE(cli.exitCode(), 0);
+        std::vector<std::string> names;
+        for (const auto& p : sidora::data::PlacesStore(f->dir.filePath("mista.dat").toStdString()).read_all()) {
+            names.push_back(p.name);
+        }
+        std::sort(names.begin(), names.end());
+        QCOMPARE(names, (std::vector<std::string>{"Brno", "Cheb", "Ostrava", "Praha"}));
+        QVERIFY(items(mista->ListBox1).contains("Cheb"));
     }
 
     void checksStopAtTheFirstFailureAndFocusTheBox() {
