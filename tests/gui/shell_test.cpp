@@ -236,9 +236,10 @@ private slots:
         QTest::mouseClick(main.place_button(), Qt::LeftButton);
         TFrmMista& mista = main.places_window();
         QVERIFY(mista.isVisible());
-        for (QWidget* w : std::initializer_list<QWidget*>{&mista, &f.pozor}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{&mista, &f.pozor, &f.progress}) {
             QVERIFY(!(w->windowFlags() & Qt::WindowStaysOnTopHint));
         }
+        QCOMPARE(f.progress.windowHandle()->transientParent(), main.windowHandle());
         QCOMPARE(mista.windowHandle()->transientParent(), main.windowHandle());
         QTest::mouseClick(mista.BitNastav, Qt::LeftButton);  // nothing chosen: a warning
         QCOMPARE(f.pozor.text(), QString("Není vybráno žádné místo!"));
