@@ -64,6 +64,7 @@ TFrmHlavni::TFrmHlavni(sidora::data::AppState& state, Shell& shell, TFrmStart& s
     // The helpers rise above this window, not above every program, until a dialog asks them.
     stack_above(shell_.pozor, this);
     stack_above(shell_.help, this);
+    stack_above(shell_.progress, this);
 
     restore_place();
 

@@ -17,6 +17,7 @@
 
 #include "engine/engine_state.h"
 #include "engine/time.h"
+#include "gui/date_field.h"
 #include "gui/dialog_parts.h"
 #include "gui/frm_nove_misto.h"
 #include "gui/frm_pozor.h"
@@ -61,9 +62,9 @@ TFrmOsoby::TFrmOsoby(sidora::data::AppState& state, Shell& shell, QWidget* choos
     sex_row->addStretch(1);
     connect(RadioMuz, &QRadioButton::toggled, this, [this](bool on) { show_sex(on); });
 
-    DateTimer1 = new QDateEdit(this);
-    DateTimer1->setObjectName("DateTimer1");
-    DateTimer1->setDisplayFormat("d.M.yyyy");
+    auto* date = new DateField("DateTimer1", this);
+    connect(date, &DateField::refused, this, [this](const QString& why) { shell_.pozor.show_warning(why); });
+    DateTimer1 = date;
     DateTimer1->setCalendarPopup(true);
     DateTimer1->setDateRange(QDate(sidora::engine::year_min, 1, 1), QDate(sidora::engine::year_max, 12, 31));
     datetimer2 = new QTimeEdit(this);

@@ -46,7 +46,7 @@ void TFrmPozor::show_warning(const QString& text) {
         hide();
         setWindowModality(wanted);
     }
-    stack_above(*this, modal && modal != this ? modal : asking_window());
+    if (QWidget* above = modal && modal != this ? modal : asking_window()) stack_above(*this, above);
     fit_text(text);
     QApplication::beep();
     show();

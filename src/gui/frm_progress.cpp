@@ -8,7 +8,6 @@
 TFrmProgress::TFrmProgress(QWidget* parent) : QDialog(parent) {
     setObjectName("TFrmProgress");
     setWindowTitle("Sidora");
-    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
     ProgressBar1 = new QProgressBar(this);

@@ -31,7 +31,8 @@ bool HelpViewer::show_topic(int topic, QWidget* asker) {
     } else {
         browser_->setHtml(QString("<p>Nápověda k tématu %1 není k dispozici.</p>").arg(topic));
     }
-    stack_above(*this, asker ? asker : asking_window());
+    // With no window active (the program in the background) it stays above its last one.
+    if (QWidget* above = asker ? asker : asking_window()) stack_above(*this, above);
     show();
     raise();
     activateWindow();

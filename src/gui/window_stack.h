@@ -8,5 +8,6 @@ class QWidget;
 // hides (a dialog closes), `window` passes to the window below it, the owner's parent.
 void stack_above(QWidget& window, QWidget* owner);
 
-// The window a newly shown helper serves: the active modal dialog, else the active window.
+// The window a newly shown helper serves: the active modal dialog, else the active window
+// (none when another program is active).
 QWidget* asking_window();

@@ -236,14 +236,17 @@ private slots:
         QTest::mouseClick(main.place_button(), Qt::LeftButton);
         TFrmMista& mista = main.places_window();
         QVERIFY(mista.isVisible());
-        for (QWidget* w : std::initializer_list<QWidget*>{&mista, &f.pozor}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{&mista, &f.pozor, &f.progress}) {
             QVERIFY(!(w->windowFlags() & Qt::WindowStaysOnTopHint));
         }
+        QCOMPARE(f.progress.windowHandle()->transientParent(), main.windowHandle());
         QCOMPARE(mista.windowHandle()->transientParent(), main.windowHandle());
+        QTest::mouseClick(mista.BitNastav, Qt::LeftButton);  // nothing chosen: a warning
+        QCOMPARE(f.pozor.text(), QString("Není vybráno žádné místo!"));
+        const QWindow* below = f.pozor.windowHandle()->transientParent();
+        QVERIFY(below == mista.windowHandle() || below == main.windowHandle());
         mista.findChild<QPushButton*>("BitHelp")->click();
         check(look_at_help(f, &mista), 11);
-        f.pozor.show_warning("Není vybráno žádné místo!");
-        QVERIFY(f.pozor.windowHandle()->transientParent() != nullptr);
     }
 
     void aLongWarningAfterAShortOneShowsEveryLine() {
