@@ -61,7 +61,9 @@ int run(data::AppState& state, const HousesOptions& o) {
     std::cout << "ASC\t" << engine::format_angle(false, true, false, c[12]) << "\nMC\t"
               << engine::format_angle(false, true, false, c[13]) << "\n";
     for (const auto& [body, house] : r.body_houses) {
-        std::cout << models::body_name(body) << "\t" << house << ". dům\n";
+        // A system without cusps gives a body no house; the window shows dashes there too.
+        std::cout << models::body_name(body) << "\t" << (house == 0 ? std::string("------") : std::to_string(house) + ". dům")
+                  << "\n";
     }
     return 0;
 }

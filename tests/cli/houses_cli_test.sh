@@ -33,6 +33,10 @@ True True
 check "text names the system" "Systém domů: Ekv. \"indický\"" "$(head -1 "$work/text")"
 check "twelve cusps" "12" "$(grep -c '\. dům	' "$work/text" | head -1)"
 
+# Placidus has no cusps at 70° N on midsummer day: no body has a house there.
+"$cli" --dir "$d" houses --at 2024-06-21T12:00 --zone 2 --summer no --lat 70:00N --lon 019:00E --system 1 > "$work/text"
+check "bodies without a house" "Slunce	------" "$(grep '^Slunce	' "$work/text")"
+
 "$cli" --dir "$d" houses --place Nikde >/dev/null 2>"$work/err"
 check "unknown place status" "1" "$?"
 check "unknown place message" "Místo „Nikde“ v seznamu není!" "$(cat "$work/err")"
