@@ -36,25 +36,7 @@ int main(int argc, char** argv) {
     cli::register_commands(commands);
     cli::refuse_option_words(app);
 
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp&) {
-        std::cout << app.help();
-        return 0;
-    } catch (const CLI::CallForAllHelp&) {
-        std::cout << app.help("", CLI::AppFormatMode::All);
-        return 0;
-    } catch (const CLI::CallForVersion&) {
-        std::cout << "sidora-cli " SIDORA_VERSION "\n";
-        return 0;
-    } catch (const CLI::ParseError& e) {
-        std::cerr << "sidora-cli: " << cli::usage_message(e, app) << "\n";
-        return 2;
-    }
-    if (const auto repeated = cli::repeated_option(app)) {
-        std::cerr << "sidora-cli: " << *repeated << "\n";
-        return 2;
-    }
+    if (const auto status = cli::parse_command_line(app, argc, argv, "sidora-cli", SIDORA_VERSION)) return *status;
     if (!commands.chosen()) {
         std::cerr << "sidora-cli: chybí příkaz\n";
         return 2;

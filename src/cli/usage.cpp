@@ -1,5 +1,7 @@
 #include "cli/usage.h"
 
+#include <iostream>
+
 namespace sidora::cli {
 namespace {
 
@@ -146,6 +148,30 @@ std::string usage_message(const CLI::ParseError& e, const CLI::App& app) {
     }
     if (dynamic_cast<const CLI::ConversionError*>(&e) != nullptr) return "neplatná hodnota (" + what + ")";
     return "chybný příkazový řádek (" + what + ")";
+}
+
+std::optional<int> parse_command_line(CLI::App& app, int argc, char** argv, const std::string& program,
+                                      const std::string& version) {
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        std::cout << app.help();
+        return 0;
+    } catch (const CLI::CallForAllHelp&) {
+        std::cout << app.help("", CLI::AppFormatMode::All);
+        return 0;
+    } catch (const CLI::CallForVersion&) {
+        std::cout << program << " " << version << "\n";
+        return 0;
+    } catch (const CLI::ParseError& e) {
+        std::cerr << program << ": " << usage_message(e, app) << "\n";
+        return 2;
+    }
+    if (const auto repeated = repeated_option(app)) {
+        std::cerr << program << ": " << *repeated << "\n";
+        return 2;
+    }
+    return std::nullopt;
 }
 
 }  // namespace sidora::cli

@@ -70,24 +70,5 @@ std::optional<int> read_program_options(int argc, char** argv, ProgramOptions& o
         ->type_name("MS")
         ->check(check(quit_problem));
     sidora::cli::refuse_option_words(app);
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp&) {
-        std::cout << app.help();
-        return 0;
-    } catch (const CLI::CallForAllHelp&) {
-        std::cout << app.help();
-        return 0;
-    } catch (const CLI::CallForVersion&) {
-        std::cout << "sidora " SIDORA_VERSION "\n";
-        return 0;
-    } catch (const CLI::ParseError& e) {
-        std::cerr << "sidora: " << sidora::cli::usage_message(e, app) << "\n";
-        return 2;
-    }
-    if (const auto repeated = sidora::cli::repeated_option(app)) {
-        std::cerr << "sidora: " << *repeated << "\n";
-        return 2;
-    }
-    return std::nullopt;
+    return sidora::cli::parse_command_line(app, argc, argv, "sidora", SIDORA_VERSION);
 }
