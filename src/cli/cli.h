@@ -2,6 +2,7 @@
 // The commands of sidora-cli and what they share.
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include <CLI/CLI.hpp>
@@ -35,6 +36,13 @@ inline int refuse(const std::string& message) {
     std::cerr << message << "\n";
     return 1;
 }
+
+// The places' and persons' files' own failures become refusals with their messages.
+Action guarded(Action action);
+
+// Before a deletion: unless `yes`, asks `question` on the terminal (a refusal without one).
+// Returns the refusal's status when the user did not agree; `kept` is its message.
+std::optional<int> refused_deletion(const std::string& question, bool yes, const std::string& kept);
 
 // Every command; see register_commands in commands.cpp.
 void register_commands(Commands& commands);

@@ -1,5 +1,10 @@
 #include "cli/cli.h"
 
+#include <unistd.h>
+
+#include "data/persons_store.h"
+#include "data/places_store.h"
+
 namespace sidora::cli {
 
 CLI::App* Commands::add(CLI::App& parent, const std::string& name, const std::string& help) {
@@ -13,6 +18,28 @@ CLI::App* Commands::add(CLI::App& parent, const std::string& name, const std::st
 void Commands::on_run(CLI::App* command, Action action) {
     // Only recorded here: the data directory starts up after the whole line has been checked.
     command->callback([this, action = std::move(action)] { chosen_ = action; });
+}
+
+Action guarded(Action action) {
+    return [action = std::move(action)](data::AppState& state) {
+        try {
+            return action(state);
+        } catch (const data::PersonsError& e) {
+            return refuse(e.message());
+        } catch (const data::PlacesError& e) {
+            return refuse(e.message());
+        }
+    };
+}
+
+std::optional<int> refused_deletion(const std::string& question, bool yes, const std::string& kept) {
+    if (yes) return std::nullopt;
+    if (!::isatty(STDIN_FILENO)) return refuse("Smazání je třeba potvrdit volbou --yes.");
+    std::cerr << question << " [a/N] " << std::flush;
+    std::string answer;
+    std::getline(std::cin, answer);
+    if (answer != "a" && answer != "A" && answer != "ano") return refuse(kept);
+    return std::nullopt;
 }
 
 // Adding a command: write NAME_command.cpp with add_NAME_command(Commands&) that declares the

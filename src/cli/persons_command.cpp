@@ -1,5 +1,4 @@
 // sidora-cli persons: list, add, edit and delete persons as the person chooser and editor do.
-#include <unistd.h>
 
 #include <iostream>
 #include <memory>
@@ -243,28 +242,9 @@ int remove(data::AppState& state, const std::string& name, bool yes) {
     chooser.click(name);
     const auto check = chooser.check_delete(name);
     if (check.refused) return refuse(check.text);
-    if (!yes) {
-        if (!::isatty(STDIN_FILENO)) return refuse("Smazání je třeba potvrdit volbou --yes.");
-        std::cerr << check.text << " [a/N] " << std::flush;
-        std::string answer;
-        std::getline(std::cin, answer);
-        if (answer != "a" && answer != "A" && answer != "ano") return refuse("Osoba nebyla smazána.");
-    }
+    if (auto status = refused_deletion(check.text, yes, "Osoba nebyla smazána.")) return *status;
     chooser.delete_person(name);
     return 0;
-}
-
-// The files' own failures are refusals with their messages.
-Action guarded(std::function<int(data::AppState&)> action) {
-    return [action = std::move(action)](data::AppState& state) {
-        try {
-            return action(state);
-        } catch (const data::PersonsError& e) {
-            return refuse(e.message());
-        } catch (const data::PlacesError& e) {
-            return refuse(e.message());
-        }
-    };
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 // sidora-cli places: list, add, edit and delete places as the places window does.
-#include <unistd.h>
 
 #include <iostream>
 #include <memory>
@@ -143,26 +142,9 @@ int remove(data::AppState& state, const std::string& name, bool yes) {
     if (!listed) return refuse("Místo „" + printable(name) + "“ v seznamu není!");
     const auto check = window.check_delete(name);
     if (check.refused) return refuse(check.text);
-    if (!yes) {
-        if (!::isatty(STDIN_FILENO)) return refuse("Smazání je třeba potvrdit volbou --yes.");
-        std::cerr << check.text << " [a/N] " << std::flush;
-        std::string answer;
-        std::getline(std::cin, answer);
-        if (answer != "a" && answer != "A" && answer != "ano") return refuse("Místo nebylo smazáno.");
-    }
+    if (auto status = refused_deletion(check.text, yes, "Místo nebylo smazáno.")) return *status;
     window.delete_place(name);
     return 0;
-}
-
-// The file's own failures are refusals with its message.
-Action guarded(std::function<int(data::AppState&)> action) {
-    return [action = std::move(action)](data::AppState& state) {
-        try {
-            return action(state);
-        } catch (const data::PlacesError& e) {
-            return refuse(e.message());
-        }
-    };
 }
 
 }  // namespace
