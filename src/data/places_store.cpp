@@ -168,20 +168,27 @@ bool keyed_less(const std::string& ka, const std::string& a, const std::string& 
 
 bool czech_less(const std::string& a, const std::string& b) { return keyed_less(key_of(a), a, key_of(b), b); }
 
-std::vector<std::string> sorted_place_names(const std::vector<TMisto>& places) {
+std::vector<std::string> czech_sorted(std::vector<std::string> names) {
     // Each key once: a gazetteer of 200,000 places would otherwise build millions of them.
     std::vector<std::string> keys;
-    keys.reserve(places.size());
-    for (const auto& p : places) keys.push_back(key_of(p.name));
-    std::vector<std::size_t> order(places.size());
+    keys.reserve(names.size());
+    for (const auto& n : names) keys.push_back(key_of(n));
+    std::vector<std::size_t> order(names.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return keyed_less(keys[a], places[a].name, keys[b], places[b].name);
+        return keyed_less(keys[a], names[a], keys[b], names[b]);
     });
+    std::vector<std::string> sorted;
+    sorted.reserve(names.size());
+    for (const std::size_t i : order) sorted.push_back(std::move(names[i]));
+    return sorted;
+}
+
+std::vector<std::string> sorted_place_names(const std::vector<TMisto>& places) {
     std::vector<std::string> names;
     names.reserve(places.size());
-    for (const std::size_t i : order) names.push_back(places[i].name);
-    return names;
+    for (const auto& p : places) names.push_back(p.name);
+    return czech_sorted(std::move(names));
 }
 
 std::string latitude_text(const TMisto& p) {

@@ -71,6 +71,8 @@ private:
 
 // Names of places sorted as a Czech reader expects (ch after h, č after c ...).
 std::vector<std::string> sorted_place_names(const std::vector<TMisto>& places);
+// The same order for any list of names (persons too), each collation key built once.
+std::vector<std::string> czech_sorted(std::vector<std::string> names);
 // Czech alphabetical order; ties broken by the bytes so the order is total.
 bool czech_less(const std::string& a, const std::string& b);
 

@@ -52,9 +52,9 @@ std::optional<std::string> PersonChooser::show(int slot) {
 }
 
 void PersonChooser::read_names() {
-    names_.clear();
-    for (const auto& p : store_.read_all()) names_.push_back(p.name);
-    std::stable_sort(names_.begin(), names_.end(), data::czech_less);
+    std::vector<std::string> names;
+    for (const auto& p : store_.read_all()) names.push_back(p.name);
+    names_ = data::czech_sorted(std::move(names));
 }
 
 std::optional<std::string> PersonChooser::refill() {
