@@ -54,6 +54,8 @@ void register_commands(Commands& c) {
     add_sky_command(c);
     add_places_command(c);
     add_persons_command(c);
+    add_biorhythm_command(c);
+    add_numerology_command(c);
 }
 
 }  // namespace sidora::cli
