@@ -168,7 +168,8 @@ TEST(Houses, EveryValueBelow360AtTheQuarterSiderealTimes) {
                                                                359.99999999999994);
             for (std::size_t s = 0; s < 16; ++s) {
                 for (double v : h[s]) {
-                    EXPECT_TRUE(v == kNone || (v >= 0 && v < 360)) << ramc << " " << lat << " system " << s << ": " << v;
+                    EXPECT_TRUE(v == kNone || (v >= 0 && v < 360))
+                        << ramc << " " << lat << " system " << s << ": " << v;
                 }
             }
         }
