@@ -1,6 +1,7 @@
 // The heliocentric view, the animation and the celestial sphere driven through their widgets.
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
@@ -177,6 +178,39 @@ private slots:
         sfera->close();
         QTRY_VERIFY(!sfera);
         QVERIFY(button->isEnabled());
+    }
+
+    void aRunningAnimationShowsEveryStep() {
+        GuiFixture f;
+        TFrmHlavni& main = start_frozen(f);
+        key_button(main, "ToolButton25")->click();
+        key_button(main, "ToolButton26")->click();
+        TFrmAnim& anim = main.animation_window();
+        anim.button("ButVpred")->click();
+        // Frames as fast as they go: the step, the main window's tick and repaint, the view's.
+        QElapsedTimer clock;
+        clock.start();
+        const int frames = 20;
+        for (int i = 0; i < frames; ++i) {
+            anim.Timer1Timer();
+            main.repaint();
+            main.helio_window().repaint();
+        }
+        const double ms = static_cast<double>(clock.elapsed()) / frames;
+        qInfo("one animation frame with the main window and the heliocentric view: %.1f ms", ms);
+        QVERIFY(ms < 250);
+        QCOMPARE(f.state.current_moment, (sidora::engine::Moment{25, 1, 2004, 12, 0, 0}));
+        // On the timers: every step reaches the main window, none skipped.
+        QList<int> days;
+        connect(&main, &TFrmHlavni::ticked, this, [&] {
+            const int d = f.state.current_moment.day;
+            if (days.isEmpty() || days.back() != d) days << d;
+        });
+        QTest::qWait(2600);
+        anim.close();
+        qInfo("steps shown in 2.6 s of a running animation: %lld", static_cast<long long>(days.size()));
+        QVERIFY(days.size() >= 4);
+        for (qsizetype i = 1; i < days.size(); ++i) QCOMPARE(days[i], days[i - 1] + 1);
     }
 
     void theGlyphsOfTheViewsAreInTheirFont() {
