@@ -56,6 +56,8 @@ void register_commands(Commands& c) {
     add_animate_command(c);
     add_places_command(c);
     add_persons_command(c);
+    add_biorhythm_command(c);
+    add_numerology_command(c);
 }
 
 }  // namespace sidora::cli
