@@ -2,6 +2,7 @@
 // The main window: the sky calendar with its seven tabs and its one-second timer.
 #include <QMainWindow>
 #include <QMap>
+#include <QPointer>
 #include <array>
 #include <functional>
 
@@ -21,7 +22,10 @@ class QTimeEdit;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class TFrmAnim;
 class TFrmAstroDat;
+class TFrmHelio;
+class TFrmSfera;
 class TFrmDatum;
 class TFrmMista;
 class TFrmNastav;
@@ -54,6 +58,12 @@ public:
     // Prints the window `copies` times at a size 0..2 (pixel for pixel, as on screen, the
     // whole page), white and with the Moon in black.
     void print_on(QPrinter& printer, int size, int copies);
+    // The views: created at start (heliocentric, animation) or anew (sphere, while open).
+    TFrmHelio& helio_window() const { return *helio_; }
+    TFrmAnim& animation_window() const { return *anim_; }
+    TFrmSfera* sphere_window() const;
+    // Shows the view "helio", "sphere" or "anim" after its first refresh; null for another name.
+    QWidget* show_view(const QString& name);
 
 public slots:
     void Timer1Timer();
@@ -62,6 +72,9 @@ public slots:
     void ToolButton12Click();  // "now" and the stored settings
     void ToolButton13Click();  // the date dialog
     void ToolButton15Click();  // the person chooser for a natal horoscope
+    void ToolButton22Click();  // the celestial sphere
+    void ToolButton25Click();  // the heliocentric view
+    void ToolButton26Click();  // the animation
     void step(sidora::models::Step step);
     void print_window();
     void open_settings();
@@ -84,6 +97,7 @@ private:
     void FormShow();
     void install_texts();
     void build_tool_bar();
+    void build_views();
     QToolButton* add_tool(const QString& name, const QString& icon_text, const QString& hint,
                           const QString& key, std::function<void()> action,
                           std::function<bool()> key_allowed = nullptr);
@@ -135,5 +149,8 @@ private:
     TFrmDatum* datum_;
     TFrmNastav* nastav_;
     TFrmAstroDat* astro_dat_;
+    TFrmHelio* helio_ = nullptr;
+    TFrmAnim* anim_ = nullptr;
+    QPointer<TFrmSfera> sfera_;
     bool shown_once_ = false;
 };
