@@ -22,6 +22,8 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class TFrmAstroDat;
+class TFrmBio;
+class TFrmNumero;
 class TFrmDatum;
 class TFrmMista;
 class TFrmNastav;
@@ -62,6 +64,9 @@ public slots:
     void ToolButton12Click();  // "now" and the stored settings
     void ToolButton13Click();  // the date dialog
     void ToolButton15Click();  // the person chooser for a natal horoscope
+    void ToolButton21Click();  // biorhythms
+    void ToolButton2Click();   // numerology
+    void open_num_edit();      // the numerology texts' editor
     void step(sidora::models::Step step);
     void print_window();
     void open_settings();
@@ -135,5 +140,8 @@ private:
     TFrmDatum* datum_;
     TFrmNastav* nastav_;
     TFrmAstroDat* astro_dat_;
+    TFrmBio* bio_ = nullptr;
+    TFrmNumero* numero_ = nullptr;
+    void add_cycle_tools();
     bool shown_once_ = false;
 };

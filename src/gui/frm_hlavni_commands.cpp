@@ -99,6 +99,7 @@ void TFrmHlavni::build_tool_bar() {
     QToolButton* horoscope = add_tool("ToolButton15", "H", "Vypočítej horskop (CTRL-H)", "Ctrl+H",
                                       [this] { ToolButton15Click(); });
     horoscope->setProperty("disabledByPlaces", true);
+    add_cycle_tools();
     add_tool("ToolButton8", "+D", "Přidej den (CTRL-D)", "Ctrl+D", [this] { step(Step::NextDay); });
     add_tool("ToolButton18", "+M", "Přidej měsíc (CTRL-M)", "Ctrl+M", [this] { step(Step::NextMonth); });
     add_tool("ToolButton10", "+R", "Přidej rok (CTRL-R)", "Ctrl+R", [this] { step(Step::NextYear); });
