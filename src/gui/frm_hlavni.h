@@ -26,6 +26,8 @@ class TFrmAnim;
 class TFrmAstroDat;
 class TFrmHelio;
 class TFrmSfera;
+class TFrmBio;
+class TFrmNumero;
 class TFrmDatum;
 class TFrmMista;
 class TFrmNastav;
@@ -75,6 +77,9 @@ public slots:
     void ToolButton22Click();  // the celestial sphere
     void ToolButton25Click();  // the heliocentric view
     void ToolButton26Click();  // the animation
+    void ToolButton21Click();  // biorhythms
+    void ToolButton2Click();   // numerology
+    void open_num_edit();      // the numerology texts' editor
     void step(sidora::models::Step step);
     void print_window();
     void open_settings();
@@ -152,5 +157,8 @@ private:
     TFrmHelio* helio_ = nullptr;
     TFrmAnim* anim_ = nullptr;
     QPointer<TFrmSfera> sfera_;
+    TFrmBio* bio_ = nullptr;
+    TFrmNumero* numero_ = nullptr;
+    void add_cycle_tools();
     bool shown_once_ = false;
 };

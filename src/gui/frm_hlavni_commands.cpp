@@ -103,6 +103,7 @@ void TFrmHlavni::build_tool_bar() {
                                       [this] { ToolButton15Click(); });
     horoscope->setProperty("disabledByPlaces", true);
     add_tool("ToolButton26", "▶", "Animace (CTRL-ALT-A]", "Ctrl+Alt+A", [this] { ToolButton26Click(); });
+    add_cycle_tools();
     add_tool("ToolButton8", "+D", "Přidej den (CTRL-D)", "Ctrl+D", [this] { step(Step::NextDay); });
     add_tool("ToolButton18", "+M", "Přidej měsíc (CTRL-M)", "Ctrl+M", [this] { step(Step::NextMonth); });
     add_tool("ToolButton10", "+R", "Přidej rok (CTRL-R)", "Ctrl+R", [this] { step(Step::NextYear); });
