@@ -237,7 +237,7 @@ std::vector<std::pair<std::string, const Grid*>> NatalView::grids() const {
 }
 
 Grid aspect_grid(const horoscope::NatalChart& ch, const data::AspectDefs& defs, const AspectFilter& filter) {
-    Grid g(11, 13);
+    Grid g(13, 11);
     static constexpr const char* kNames[10] = {"Slunce", "Měsíc", "Merkur", "Venuše", "Mars",
                                                "Jupiter", "Saturn", "Uran", "Neptun", "Pluto"};
     for (int r = 1; r <= 9; ++r) g.text(0, r, kNames[r]);
@@ -284,7 +284,7 @@ NatalView natal_view(const horoscope::NatalChart& ch, const data::AspectDefs& de
 }
 
 Grid aspect_legend(const data::AspectDefs& defs) {
-    Grid g(3, 15);
+    Grid g(15, 3);
     header(g, {"Zkratka", "Aspekt", "Úhel"});
     for (int k = 1; k <= 14; ++k) {
         const auto& d = defs[static_cast<std::size_t>(k)];

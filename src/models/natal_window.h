@@ -34,16 +34,16 @@ struct NatalView {
 
     // "Sumář": Slunce, Ascendent, chart ruler and points (label, value, glyph), then the
     // label and text of "Dominantní rysy".
-    Grid summary{3, 5};
+    Grid summary{5, 3};  // rows, columns
     // Count tables: a header row, then by sign, by house and the sum ("Vých./Záp." counts
     // once). The greatest value of a row is yellow.
-    Grid kvalita{4, 4}, zivel{5, 4}, polarita{3, 4}, vychod_zapad{3, 2};
-    Grid planets{12, 14};    // header, bodies 1..12 and Černá Luna
-    Grid houses{5, 15};      // header, houses 1..12, Vertex, Antivertex
-    Grid angles{3, 4};       // ASC, DSC, MC, IC
-    Grid aspects{11, 13};    // the staircase
-    Grid asteroids{10, 6};   // header, Ceres..Chiron
-    Grid points{6, 20};      // header, two halves of the sensitive points
+    Grid kvalita{4, 4}, zivel{4, 5}, polarita{4, 3}, vychod_zapad{2, 3};
+    Grid planets{14, 12};    // header, bodies 1..12 and Černá Luna
+    Grid houses{15, 5};      // header, houses 1..12, Vertex, Antivertex
+    Grid angles{4, 3};       // ASC, DSC, MC, IC
+    Grid aspects{13, 11};    // the staircase
+    Grid asteroids{6, 10};   // header, Ceres..Chiron
+    Grid points{20, 6};      // header, two halves of the sensitive points
 
     // Every grid with a name, for renderers and listings, in tab order.
     std::vector<std::pair<std::string, const Grid*>> grids() const;
