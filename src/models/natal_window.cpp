@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "engine/angles.h"
+#include "engine/zones.h"
 #include "horoscope/aspects.h"
 #include "horoscope/evaluation.h"
 #include "horoscope/points.h"
+#include "io/cp1250.h"
 #include "models/symbols.h"
 
 namespace sidora::models {
@@ -84,7 +86,7 @@ void fill_summary(NatalView& v, const horoscope::NatalChart& ch, bool zodiacal) 
     g.text(1, 2, e.chart_ruler_name);
     symbol_cell(g.at(2, 2), body_letter(e.chart_ruler_body));
     g.text(1, 3, std::to_string(e.total_points));
-    g.text(1, 4, e.dominant_traits);
+    v.dominant_traits = e.dominant_traits;
 
     count_table(v.kvalita, e.kvalita_znameni, e.kvalita_domy, colors::kAqua);
     count_table(v.zivel, e.zivel_znameni, e.zivel_domy, colors::kWhite);
@@ -217,7 +219,6 @@ NatalView::NatalView() {
     summary.text(0, 1, "Ascendent:");
     summary.text(0, 2, "Vládce horoskopu:");
     summary.text(0, 3, "Počet bodů:");
-    summary.text(0, 4, "Dominantní rysy");
     header(kvalita, {"Kvalita", "Základní / Hlavní", "Pevná / Následné", "Proměnlivá / Koncové"});
     header(zivel, {"Živel", "Ohnivý", "Zemský", "Vzdušný", "Vodní"});
     header(polarita, {"Polarita", "Kladná / Denní", "Záporná / Noční"});
@@ -318,6 +319,49 @@ data::HorSet hor_set_of(const std::array<OptionBox, data::HorSet::kSize>& boxes)
     data::HorSet v;
     for (std::size_t i = 0; i < boxes.size(); ++i) v.options[i] = boxes[i].checked;
     return v;
+}
+
+void transfer_birth(data::AppState& s, const data::TOsoba& p) {
+    s.clock_running = false;
+    s.current_moment = {p.day, p.month, static_cast<std::uint16_t>(p.year), p.hour, p.minute, 0};
+    s.start.zone_index = p.zone;
+    s.current_zone_name = engine::zone_name(p.zone);
+    s.start.summer_flag = p.summer;
+    // The person's summer hour, not the year's rule, as after the date dialog.
+    s.start.auto_summer = 0;
+    s.zone_offset = engine::zone_offset_hours(p.zone) + (p.summer ? 1 : 0);
+    data::TMisto place;
+    place.name = p.place;
+    place.lon_deg = p.lon_deg;
+    place.lon_min = p.lon_min;
+    place.east = p.east;
+    place.lat_deg = p.lat_deg;
+    place.lat_min = p.lat_min;
+    place.north = p.north;
+    s.current_place = place;
+}
+
+void horoscope_of_now(data::AppState& s, int house_system) {
+    data::TOsoba& p = s.person_slots[1];
+    const engine::Moment& m = s.current_moment;
+    p.day = static_cast<std::uint8_t>(m.day);
+    p.month = static_cast<std::uint8_t>(m.month);
+    p.year = m.year;
+    p.hour = static_cast<std::uint8_t>(m.hour);
+    p.minute = static_cast<std::uint8_t>(m.minute);
+    p.zone = static_cast<std::uint8_t>(s.start.zone_index);
+    p.summer = s.start.auto_summer ? s.engine.summer_time_in_effect(m.year, m.month, m.day, m.hour)
+                                   : s.start.summer_flag != 0;
+    const data::TMisto& place = s.current_place;
+    p.lon_deg = place.lon_deg;
+    p.lon_min = place.lon_min;
+    p.east = place.east;
+    p.lat_deg = place.lat_deg;
+    p.lat_min = place.lat_min;
+    p.north = place.north;
+    p.place = io::utf8_left(place.name, 30);
+    p.house_system = static_cast<std::uint8_t>(house_system);
+    p.name = kNowName;
 }
 
 }  // namespace sidora::models

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "data/app_state.h"
 #include "data/hor_set.h"
 #include "data/orbs.h"
 #include "horoscope/chart.h"
@@ -32,9 +33,10 @@ struct NatalView {
     std::string name, date_line, place_line, house_system, weekday;
     std::string slider_label;
 
-    // "Sumář": Slunce, Ascendent, chart ruler and points (label, value, glyph), then the
-    // label and text of "Dominantní rysy".
-    Grid summary{5, 3};  // rows, columns
+    // "Sumář": Slunce, Ascendent, chart ruler and points (label, value, glyph), and the text
+    // under "Dominantní rysy".
+    Grid summary{4, 3};
+    std::string dominant_traits;
     // Count tables: a header row, then by sign, by house and the sum ("Vých./Záp." counts
     // once). The greatest value of a row is yellow.
     Grid kvalita{4, 4}, zivel{4, 5}, polarita{4, 3}, vychod_zapad{2, 3};
@@ -67,5 +69,14 @@ struct OptionBox {
 };
 std::array<OptionBox, data::HorSet::kSize> option_boxes(const data::HorSet& stored, const data::OrbTables& orbs);
 data::HorSet hor_set_of(const std::array<OptionBox, data::HorSet::kSize>& boxes);
+
+// "Přenes": the birth moment, zone, summer flag and place become the main window's, with
+// the clock frozen and the summer hour as the person has it.
+void transfer_birth(data::AppState& state, const data::TOsoba& person);
+
+// "Horoskop pro \"tady a teď\"": slot 1 filled with the shown moment (seconds dropped), its
+// zone and summer time, the current place and `house_system` 1..16; the sex is kept.
+inline constexpr const char* kNowName = "Horoskop okamžiku";
+void horoscope_of_now(data::AppState& state, int house_system);
 
 }  // namespace sidora::models
