@@ -15,5 +15,12 @@ std::string symbol_text(const std::string& letters);
 inline char sign_letter(int sign) { return static_cast<char>(64 + sign); }  // 1..12 → "A".."L"
 inline constexpr unsigned char kBlackMoonLetter = 130;
 inline constexpr char kRetrogradeLetter = 'm';
+// Chart bodies 1..10 "Q".."Z", the nodes 11 and 12, the Black Moon 17; 0 for the others.
+inline unsigned char body_letter(int chart_body) {
+    if (chart_body >= 1 && chart_body <= 10) return static_cast<unsigned char>(80 + chart_body);
+    if (chart_body == 11) return '<';
+    if (chart_body == 12) return '>';
+    return chart_body == 17 ? kBlackMoonLetter : 0;
+}
 
 }  // namespace sidora::models
