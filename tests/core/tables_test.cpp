@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "data/table_file.h"
 #include "engine/steps.h"
+#include "io/files.h"
 #include "engine/time.h"
 #include "tables/ephemeris.h"
 #include "tables/search.h"
 #include "tables/walk.h"
+#include "temp_dir.h"
 
 using namespace sidora;
 using namespace sidora::tables;
@@ -444,4 +448,27 @@ TEST(TransitSearch, PhaseOfBirthWithTheFertilityReading) {
     EXPECT_FALSE(fertility_enabled(TransitQuery::Mode::Phase, true));
     EXPECT_TRUE(fertility_enabled(TransitQuery::Mode::Phase, false));
     EXPECT_FALSE(fertility_enabled(TransitQuery::Mode::Sign, false));
+}
+
+TEST(TableFile, SavedBytesAndAFailedWrite) {
+    engine::Engine e;
+    TableChoice c = choice(TableKind::Simple, {2, 2024, 2, 2024});
+    c.bodies[0] = c.bodies[1] = true;
+    const auto t = compute_table(e, c, praha());
+    const std::string bytes = data::table_file_bytes(t->rows, t->last_row_index);
+    // "Měsíc" in Windows-1250: 0xEC for ě, 0xED for í.
+    EXPECT_TRUE(bytes.starts_with("Datum;Slunce;M\xEC" "s\xED" "c\r\n"));
+    EXPECT_TRUE(bytes.substr(bytes.find("\r\n") + 2).starts_with("1.2.2024;"));
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 30);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 30);
+    EXPECT_TRUE(bytes.ends_with("\r\n"));
+    EXPECT_EQ(bytes.find(";\r\n"), std::string::npos);
+
+    test::TempDir dir;
+    const auto path = dir.path() / "efemeridy.csv";
+    EXPECT_EQ(data::save_table_file(path, t->rows, t->last_row_index), "");
+    EXPECT_EQ(io::read_file(path), bytes);
+    EXPECT_EQ(data::table_saved_message(path), "Tabulka byla uložena do souboru " + path.string());
+    const auto refused = data::save_table_file(dir.path() / "chybí" / "x.csv", t->rows, t->last_row_index);
+    EXPECT_TRUE(refused.starts_with("Chyba vstupu/výstupu: tabulku nelze uložit do souboru ")) << refused;
 }
