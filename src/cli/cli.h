@@ -54,5 +54,9 @@ void add_positions_command(Commands& commands);
 void add_houses_command(Commands& commands);
 void add_day_command(Commands& commands);
 void add_sky_command(Commands& commands);
+void add_biorhythm_command(Commands& commands);
+void add_numerology_command(Commands& commands);
+void add_view_command(Commands& commands);
+void add_animate_command(Commands& commands);
 
 }  // namespace sidora::cli

@@ -52,8 +52,12 @@ void register_commands(Commands& c) {
     add_day_command(c);
     add_houses_command(c);
     add_sky_command(c);
+    add_view_command(c);
+    add_animate_command(c);
     add_places_command(c);
     add_persons_command(c);
+    add_biorhythm_command(c);
+    add_numerology_command(c);
 }
 
 }  // namespace sidora::cli

@@ -33,6 +33,8 @@ struct AppState {
     TMisto current_place;
     engine::Moment current_moment;
     bool clock_running = true;
+    // The animation steps current_moment; the main window and the heliocentric view tick faster.
+    bool animation_running = false;
     bool first_run = true;
     // A horoscope window computes with the shared engine tables; the sky calendar waits.
     bool engine_busy = false;
@@ -56,5 +58,8 @@ struct AppState {
     // Problems met at start-up that did not stop it (Czech, for the warning window).
     std::vector<std::string> startup_warnings;
 };
+
+// The one rate of the main window's and the heliocentric view's timers, for every restart.
+inline int timer_interval_ms(const AppState& state) { return state.animation_running ? 500 : 1000; }
 
 }  // namespace sidora::data

@@ -1,4 +1,5 @@
 // First-run installation of the interpretation texts from their sum files.
+#include <algorithm>
 #include <array>
 
 #include "data/startup.h"
@@ -109,9 +110,32 @@ bool installation_requested(const AppState& state) {
     return fs::exists(state.program_dir / kMarker, ec);
 }
 
+std::vector<std::string> requested_kinds(const AppState& state) {
+    const auto marker = io::read_file(state.program_dir / kMarker).value_or("");
+    std::vector<std::string> named;
+    std::size_t start = 0;
+    while (start < marker.size()) {
+        std::size_t end = marker.find('\n', start);
+        if (end == std::string::npos) end = marker.size();
+        std::string line = marker.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        for (const Kind& kind : kKinds)
+            if (line == kind.directory) named.push_back(line);
+        start = end + 1;
+    }
+    // A marker that names no kind (any content will do) asks for all of them.
+    if (named.empty())
+        for (const Kind& kind : kKinds) named.emplace_back(kind.directory);
+    return named;
+}
+
 void install_interpretations(const AppState& state, const InstallProgress& progress) {
     bool complete = true;
-    for (const Kind& kind : kKinds) complete = install_kind(state.program_dir, kind, progress) && complete;
+    const auto kinds = requested_kinds(state);
+    for (const Kind& kind : kKinds) {
+        if (std::find(kinds.begin(), kinds.end(), kind.directory) == kinds.end()) continue;
+        complete = install_kind(state.program_dir, kind, progress) && complete;
+    }
     std::error_code ec;
     if (complete) fs::remove(state.program_dir / kMarker, ec);
 }

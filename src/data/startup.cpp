@@ -147,6 +147,32 @@ void install_shipped_rules(const StartupOptions& options) {
     }
 }
 
+// A data directory without a kind's texts gets the shipped sum file, and the marker names the
+// kind, so that the first tick installs it.
+void deliver_shipped_texts(const StartupOptions& options) {
+    if (!options.shipped_dir) return;
+    struct Delivery {
+        const char* directory;
+        const char* sum_file;
+    };
+    for (const Delivery& d : {Delivery{"numera", "Nsuma.dat"}}) {
+        std::error_code ec;
+        const fs::path target = options.data_dir / d.directory;
+        if (fs::exists(target, ec)) continue;
+        const auto bytes = io::read_file(*options.shipped_dir / d.directory / d.sum_file);
+        if (!bytes) continue;
+        if (!fs::create_directory(target, ec)) continue;
+        try {
+            io::replace_file(target / d.sum_file, *bytes);
+            io::change_file(options.data_dir / "prvni.dat", [&](const std::optional<std::string>& current) {
+                return current.value_or("") + d.directory + "\r\n";
+            });
+        } catch (const io::FileError&) {
+            // Without its sum file the directory stays empty; the texts can still be written by hand.
+        }
+    }
+}
+
 }  // namespace
 
 void load_start_files(AppState& state) {
@@ -224,6 +250,7 @@ void start_up(AppState& state, const StartupOptions& options) {
                                        : "nelze jej vytvořit."));
     }
     install_shipped_rules(options);
+    deliver_shipped_texts(options);
 
     state.program_dir = options.data_dir;
     state.startup_warnings.clear();

@@ -53,6 +53,8 @@ std::vector<SumText> parse_sum_file(std::string_view sum);
 
 // Whether the marker asking for the installation of interpretation texts is present.
 bool installation_requested(const AppState& state);
+// The kinds (directories) the marker names, one a line; all three when it names none.
+std::vector<std::string> requested_kinds(const AppState& state);
 // Unpacks the three sum files into their directories, keeping every text that exists.
 void install_interpretations(const AppState& state, const InstallProgress& progress);
 

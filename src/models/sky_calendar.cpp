@@ -1,5 +1,6 @@
 #include "models/sky_calendar.h"
 
+#include "engine/angles.h"
 #include "engine/frames.h"
 #include "models/sky_parts.h"
 #include "models/symbols.h"
@@ -160,7 +161,26 @@ const SkyView& SkyCalendar::tick(data::AppState& s, const engine::Moment& now) {
     sky::fill_planet_tabs(v_, e, s.astro, s.astro.current_house_system);
     sky::fill_sun_moon_tabs(v_, e, s.astro.angle_seconds != 0);
     sky::fill_tattva_tab(v_, e, s.tattvy.first_tattva, tattvas);
+    keep_bodies(s);
     return v_;
+}
+
+void SkyCalendar::keep_bodies(const data::AppState& s) {
+    const engine::Engine& e = s.engine;
+    SkyView::Bodies& b = v_.bodies;
+    b.known = true;
+    b.moment = s.current_moment;
+    b.zone_offset = s.zone_offset;
+    b.place_name = s.current_place.name;
+    b.horizon = e.horizon_table;
+    b.sun_longitude = e.body_table[engine::kSun].longitude;
+    b.sun_distance = e.body_table[engine::kSun].distance;
+    b.helio_longitude[0] = engine::normalize_deg(b.sun_longitude + 180);
+    b.helio_distance[0] = b.sun_distance;
+    for (std::size_t p = 1; p < b.helio_longitude.size(); ++p) {
+        b.helio_longitude[p] = engine::normalize_deg(e.helio_table[p].longitude * 180.0 / engine::kPi);
+        b.helio_distance[p] = e.helio_table[p].r;
+    }
 }
 
 void SkyCalendar::retabulate_tattvas(data::AppState& s) {

@@ -44,6 +44,20 @@ struct SkyView {
     std::array<MoonSpan, 51> moon_spans{};  // rows 0..50 of the picture; row 0 stays unlit
     bool tattva_message_visible = false;
 
+    // What the views draw, copied at the end of the last computed tick: the engine's tables
+    // are overwritten by every horoscope and table, this copy only by the next tick.
+    struct Bodies {
+        bool known = false;  // no tick has computed yet
+        engine::Moment moment;
+        int zone_offset = 0;
+        std::string place_name;
+        std::array<engine::Engine::HorizonPosition, 10> horizon{};  // Moon, Sun, Mercury..Pluto
+        // 0 Earth (the Sun's longitude + 180° and its distance), 1..8 Mercury..Pluto; degrees, AU.
+        std::array<double, 9> helio_longitude{}, helio_distance{};
+        double sun_longitude = 0, sun_distance = 0;
+    };
+    Bodies bodies;
+
     bool computed = false;       // false while the engine was busy elsewhere
     bool day_refreshed = false;  // this tick made a day refresh
 
@@ -78,6 +92,7 @@ private:
     void day_refresh(data::AppState& state);
     // The tattva periods of the moment's date at the place; false when the Sun does not rise.
     bool tabulate_tattvas(data::AppState& state);
+    void keep_bodies(const data::AppState& state);
 
     SkyView v_;
     std::string refresh_key_;

@@ -37,6 +37,10 @@ check "twelve cusps" "12" "$(grep -c '\. dům	' "$work/text" | head -1)"
 "$cli" --dir "$d" houses --at 2024-06-21T12:00 --zone 2 --summer no --lat 70:00N --lon 019:00E --system 1 > "$work/text"
 check "bodies without a house" "Slunce	------" "$(grep '^Slunce	' "$work/text")"
 
+# Sidereal time 270°: the ASC lands on 0° Beran, written 0, never 360.
+"$cli" --dir "$d" houses --at 1973-10-11T16:42 --zone 2 --summer no --lat 50:05N --lon 014:25E --json > "$work/asc0.json"
+check "ASC at sidereal time 270" "0 True" "$(python3 -c 'import json,sys; s=json.load(open(sys.argv[1]))["systems"]; print(s[0]["asc"], all(0 <= v < 360 for x in s for v in x["cusps"] + [x["asc"], x["mc"], x["dsc"], x["ic"]]))' "$work/asc0.json")"
+
 "$cli" --dir "$d" houses --place Nikde >/dev/null 2>"$work/err"
 check "unknown place status" "1" "$?"
 check "unknown place message" "Místo „Nikde“ v seznamu není!" "$(cat "$work/err")"

@@ -107,3 +107,41 @@ TEST(InstallTexts, ATextThatCannotBeWrittenKeepsTheSumFileAndTheMarker) {
     EXPECT_FALSE(std::filesystem::exists(dir / "texty" / "Tsuma.dat"));
     EXPECT_FALSE(std::filesystem::exists(dir / "prvni.dat"));
 }
+
+TEST(InstallTexts, ShippedNumerologyTextsAreDeliveredOnceAndInstalledAlone) {
+    TempDir shipped, dir;
+    std::filesystem::create_directories(shipped / "numera");
+    shipped.write("numera/Nsuma.dat", "@V1.txt\r\nJedna.\r\n@C1x0.txt\r\nNic.\r\n");
+    data::AppState s;
+    data::start_up(s, {dir.path(), shipped.path()});
+    EXPECT_EQ(dir.read("numera/Nsuma.dat"), shipped.read("numera/Nsuma.dat"));
+    EXPECT_EQ(dir.read("prvni.dat"), "numera\r\n");
+    EXPECT_EQ(data::requested_kinds(s), std::vector<std::string>{"numera"});
+    // Only the kind delivered: the missing natal texts give no warning.
+    Recorder rec;
+    data::install_interpretations(s, rec.progress());
+    const std::vector<std::string> expected = {"begin Instalace numerologických výkladů 63", "step 1", "step 2", "end"};
+    EXPECT_EQ(rec.events, expected);
+    EXPECT_EQ(dir.read("numera/V1.txt"), "Jedna.\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "prvni.dat"));
+    // The directory exists now: a later start delivers nothing again.
+    std::filesystem::remove(dir / "numera/V1.txt");
+    data::start_up(s, {dir.path(), shipped.path()});
+    EXPECT_FALSE(std::filesystem::exists(dir / "prvni.dat"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "numera/Nsuma.dat"));
+}
+
+TEST(InstallTexts, MarkerWithoutKindNamesAsksForAll) {
+    TempDir dir;
+    for (const auto& [content, kinds] : std::vector<std::pair<std::string, std::vector<std::string>>>{
+             {"", {"texty", "numera", "Partner"}},
+             {"x", {"texty", "numera", "Partner"}},
+             {"Partner\r\nnumera\r\n", {"numera", "Partner"}}}) {
+        dir.write("prvni.dat", content);
+        auto got = data::requested_kinds(state_for(dir));
+        std::sort(got.begin(), got.end());
+        auto want = kinds;
+        std::sort(want.begin(), want.end());
+        EXPECT_EQ(got, want) << content;
+    }
+}
