@@ -17,6 +17,7 @@
 #include "cycles/biorhythm.h"
 #include "data/data_dir.h"
 #include "gui/date_field.h"
+#include "gui/frm_astro_dat.h"
 #include "gui/frm_bio.h"
 #include "gui/frm_bio_tab.h"
 #include "gui/frm_numero.h"
@@ -79,11 +80,25 @@ private slots:
         }
     }
 
+    void personChooserDisablesTheBiorhythmButton() {
+        start();
+        QToolButton* bio = f->main->tool_button("ToolButton21");
+        QCOMPARE(bio->toolTip(), QString("Vypočítej biorytmy (CTRL-B]"));
+        QTest::mouseClick(f->main->tool_button("ToolButton15"), Qt::LeftButton);
+        QVERIFY(!bio->isEnabled());
+        f->main->person_chooser().reject();
+        QVERIFY(bio->isEnabled());
+    }
+
     void twoPersonsGiveTheComparison() {
         start();
         QTest::keyClick(f->main.get(), Qt::Key_B, Qt::ControlModifier);
         auto* bio = top_level<TFrmBio>("TFrmBio");
         QVERIFY(bio);
+        const auto& m = f->state.current_moment;
+        QCOMPARE(bio->DateOd->date(), QDate(m.year, m.month, m.day));
+        QCOMPARE(bio->DateOd->minimumDate(), QDate(1800, 1, 1));
+        QCOMPARE(bio->DateOd->maximumDate(), QDate(2100, 12, 31));
         QCOMPARE(bio->ListBox1->count(), 2);
         QCOMPARE(bio->ListBox1->item(0)->text(), QString("Jan Novák"));
         bio->ListBox1->setCurrentRow(0);
