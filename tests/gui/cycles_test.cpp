@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -167,6 +168,28 @@ private slots:
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("%PDF"));
         QCOMPARE(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 2);
+    }
+
+    void deletingPersonOneRefillsBothLists() {
+        start();
+        QTest::keyClick(f->main.get(), Qt::Key_B, Qt::ControlModifier);
+        auto* bio = top_level<TFrmBio>("TFrmBio");
+        QVERIFY(bio);
+        bio->ListBox1->setCurrentRow(0);
+        bio->ListBox2->setCurrentRow(1);
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QCOMPARE(box->text(), QString("Opravdu chceš smazat Jan Novák?"));
+            box->button(QMessageBox::Ok)->click();
+        });
+        bio->BitSmazClick();
+        QCOMPARE(bio->ListBox1->count(), 1);
+        QCOMPARE(bio->ListBox2->count(), 1);
+        QCOMPARE(bio->Person1[0]->text(), QString());
+        QCOMPARE(bio->Person2[0]->text(), QString("Jana Nováková"));
+        QCOMPARE(bio->Harmonie[0]->text(), QString());
+        QCOMPARE(f->read("osoby.dat").size(), std::size_t{2 * 104});
     }
 
     void startBeforeBirthIsRefused() {
