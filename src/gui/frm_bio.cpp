@@ -196,7 +196,8 @@ void TFrmBio::BitSmazClick() {
     } catch (const sidora::data::PersonsError& e) {
         warn(e.message());
     }
-    if (auto error = model_.show()) warn(*error);
+    if (auto error = model_.refill()) warn(*error);
+    model_.forget(1);
     fill_lists();
     for (int list : {1, 2}) show_person(list);
     show_comparison();
@@ -210,9 +211,17 @@ void TFrmBio::open_editor(const std::string& name) {
     state_.editor_caller = sidora::data::AppState::EditorCaller::Chooser;
     if (!editor_) {
         editor_ = new TFrmOsoby(state_, shell_, this);
-        connect(editor_, &TFrmOsoby::personSaved, this, [this] {
-            if (auto error = model_.show()) warn(*error);
+        connect(editor_, &TFrmOsoby::personSaved, this, [this](const QString& saved) {
+            if (auto error = model_.refill()) warn(*error);
             fill_lists();
+            // The saved person is selected in the first list and shown there.
+            const auto found = ListBox1->findItems(saved, Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (!found.isEmpty()) ListBox1->setCurrentItem(found.first());
+        });
+        connect(editor_, &TFrmOsoby::personSet, this, [this] {
+            if (auto why = model_.show_slot(1)) warn(*why);
+            show_person(1);
+            show_comparison();
         });
     }
     editor_->open_editor();

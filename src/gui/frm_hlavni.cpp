@@ -55,6 +55,9 @@ TFrmHlavni::TFrmHlavni(sidora::data::AppState& state, Shell& shell, TFrmStart& s
     datum_ = new TFrmDatum(state_, shell_, this);
     nastav_ = new TFrmNastav(state_, shell_, this);
     astro_dat_ = new TFrmAstroDat(state_, shell_, this);
+    // The chooser fills slot 1, the biorhythms' person too.
+    connect(astro_dat_, &TFrmAstroDat::shownChanged, this,
+            [this](bool shown) { tool_button("ToolButton21")->setEnabled(!shown); });
     connect(datum_, &TFrmDatum::momentSet, this, [this] { refresh_now(false); });
     connect(mista_, &TFrmMista::shownChanged, this, [this](bool shown) {
         set_place_window_shown(shown);

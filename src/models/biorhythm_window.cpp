@@ -28,6 +28,10 @@ std::optional<std::string> BioWindow::show() {
     shown_ = {};
     const auto& m = state_.current_moment;
     start = {m.year, m.month, m.day};
+    return refill();
+}
+
+std::optional<std::string> BioWindow::refill() {
     try {
         items_ = sorted_person_items(store_.read_all());
     } catch (const data::PersonsError& e) {

@@ -30,6 +30,8 @@ public:
 
     // FormShow: reads the persons into both lists; a Czech message when the file cannot be read.
     std::optional<std::string> show();
+    // Rereads the persons after an edit; the persons shown stay.
+    std::optional<std::string> refill();
     const std::vector<PersonItem>& items() const { return items_; }
 
     struct Shown {
@@ -41,6 +43,8 @@ public:
     // Shows the slot's person without a click (the editor set it without saving).
     std::optional<std::string> show_slot(int list);
     const std::optional<Shown>& shown(int list) const { return shown_[static_cast<std::size_t>(list - 1)]; }
+    // Clears the labels of list 1 or 2 (the person was deleted).
+    void forget(int list) { shown_[static_cast<std::size_t>(list - 1)].reset(); }
     // The comparison when both persons are shown.
     std::optional<cycles::Comparison> comparison() const;
 

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -17,6 +18,7 @@
 #include "cycles/biorhythm.h"
 #include "data/data_dir.h"
 #include "gui/date_field.h"
+#include "gui/frm_astro_dat.h"
 #include "gui/frm_bio.h"
 #include "gui/frm_bio_tab.h"
 #include "gui/frm_numero.h"
@@ -79,11 +81,25 @@ private slots:
         }
     }
 
+    void personChooserDisablesTheBiorhythmButton() {
+        start();
+        QToolButton* bio = f->main->tool_button("ToolButton21");
+        QCOMPARE(bio->toolTip(), QString("Vypočítej biorytmy (CTRL-B]"));
+        QTest::mouseClick(f->main->tool_button("ToolButton15"), Qt::LeftButton);
+        QVERIFY(!bio->isEnabled());
+        f->main->person_chooser().reject();
+        QVERIFY(bio->isEnabled());
+    }
+
     void twoPersonsGiveTheComparison() {
         start();
         QTest::keyClick(f->main.get(), Qt::Key_B, Qt::ControlModifier);
         auto* bio = top_level<TFrmBio>("TFrmBio");
         QVERIFY(bio);
+        const auto& m = f->state.current_moment;
+        QCOMPARE(bio->DateOd->date(), QDate(m.year, m.month, m.day));
+        QCOMPARE(bio->DateOd->minimumDate(), QDate(1800, 1, 1));
+        QCOMPARE(bio->DateOd->maximumDate(), QDate(2100, 12, 31));
         QCOMPARE(bio->ListBox1->count(), 2);
         QCOMPARE(bio->ListBox1->item(0)->text(), QString("Jan Novák"));
         bio->ListBox1->setCurrentRow(0);
@@ -152,6 +168,28 @@ private slots:
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("%PDF"));
         QCOMPARE(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 2);
+    }
+
+    void deletingPersonOneRefillsBothLists() {
+        start();
+        QTest::keyClick(f->main.get(), Qt::Key_B, Qt::ControlModifier);
+        auto* bio = top_level<TFrmBio>("TFrmBio");
+        QVERIFY(bio);
+        bio->ListBox1->setCurrentRow(0);
+        bio->ListBox2->setCurrentRow(1);
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QCOMPARE(box->text(), QString("Opravdu chceš smazat Jan Novák?"));
+            box->button(QMessageBox::Ok)->click();
+        });
+        bio->BitSmazClick();
+        QCOMPARE(bio->ListBox1->count(), 1);
+        QCOMPARE(bio->ListBox2->count(), 1);
+        QCOMPARE(bio->Person1[0]->text(), QString());
+        QCOMPARE(bio->Person2[0]->text(), QString("Jana Nováková"));
+        QCOMPARE(bio->Harmonie[0]->text(), QString());
+        QCOMPARE(f->read("osoby.dat").size(), std::size_t{2 * 104});
     }
 
     void startBeforeBirthIsRefused() {
