@@ -56,6 +56,9 @@ TFrmHlavni::TFrmHlavni(sidora::data::AppState& state, Shell& shell, TFrmStart& s
     nastav_ = new TFrmNastav(state_, shell_, this);
     astro_dat_ = new TFrmAstroDat(state_, shell_, this);
     connect(datum_, &TFrmDatum::momentSet, this, [this] { refresh_now(false); });
+    connect(astro_dat_, &TFrmAstroDat::computeRequested, this, [this](int slot) {
+        if (slot == 1) open_horoscope();
+    });
     connect(mista_, &TFrmMista::shownChanged, this, [this](bool shown) {
         set_place_window_shown(shown);
         show_place();
@@ -148,6 +151,8 @@ void TFrmHlavni::set_place_window_shown(bool shown) {
     for (QToolButton* b : ToolBar1->findChildren<QToolButton*>()) {
         if (b->property("disabledByPlaces").toBool()) b->setEnabled(!shown);
     }
+    // An open horoscope keeps its command disabled.
+    if (horoskop_) tool_button("ToolButton15")->setEnabled(false);
 }
 
 QString TFrmHlavni::place_text() const { return "Místo: " + Label25->text(); }

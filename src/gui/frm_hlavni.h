@@ -26,6 +26,7 @@ class TFrmDatum;
 class TFrmMista;
 class TFrmNastav;
 class TFrmStart;
+class TfrmHoroskop;
 class QPrinter;
 
 class TFrmHlavni : public QMainWindow {
@@ -51,6 +52,7 @@ public:
     TFrmDatum& date_dialog() const { return *datum_; }
     TFrmNastav& settings_dialog() const { return *nastav_; }
     TFrmAstroDat& person_chooser() const { return *astro_dat_; }
+    TfrmHoroskop* horoscope_window() const { return horoskop_; }
     // Prints the window `copies` times at a size 0..2 (pixel for pixel, as on screen, the
     // whole page), white and with the Moon in black.
     void print_on(QPrinter& printer, int size, int copies);
@@ -62,6 +64,10 @@ public slots:
     void ToolButton12Click();  // "now" and the stored settings
     void ToolButton13Click();  // the date dialog
     void ToolButton15Click();  // the person chooser for a natal horoscope
+    // The natal horoscope of person slot 1; the horoscope command waits until it closes.
+    void open_horoscope();
+    // "Horoskop pro \"tady a teď\"" (Ctrl+Alt+H), while the horoscope command is enabled.
+    void horoscope_of_now();
     void step(sidora::models::Step step);
     void print_window();
     void open_settings();
@@ -135,5 +141,6 @@ private:
     TFrmDatum* datum_;
     TFrmNastav* nastav_;
     TFrmAstroDat* astro_dat_;
+    TfrmHoroskop* horoskop_ = nullptr;
     bool shown_once_ = false;
 };
