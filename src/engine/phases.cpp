@@ -3,54 +3,13 @@
 #include <cmath>
 
 #include "engine/engine_state.h"
+#include "engine/steps.h"
 #include "engine/time.h"
 
 namespace sidora::engine {
 namespace {
 
 using Instant = Engine::Instant;
-
-void step_day(Instant& c) {
-    const Date d = serial_date(date_serial(c.year, c.month, c.day) + 1);
-    c.year = d.year;
-    c.month = d.month;
-    c.day = d.day;
-}
-
-void step_day_back(Instant& c) {
-    const Date d = serial_date(date_serial(c.year, c.month, c.day) - 1);
-    c.year = d.year;
-    c.month = d.month;
-    c.day = d.day;
-}
-
-void step_hour(Instant& c) {
-    if (++c.hour == 24) {
-        c.hour = 0;
-        step_day(c);
-    }
-}
-
-void step_hour_back(Instant& c) {
-    if (--c.hour < 0) {
-        c.hour = 23;
-        step_day_back(c);
-    }
-}
-
-void step_minute(Instant& c) {
-    if (++c.minute == 60) {
-        c.minute = 0;
-        step_hour(c);
-    }
-}
-
-void step_minute_back(Instant& c) {
-    if (--c.minute < 0) {
-        c.minute = 59;
-        step_hour_back(c);
-    }
-}
 
 void step(Instant& c, bool forward, int minutes) {
     for (int i = 0; i < minutes; ++i) forward ? step_minute(c) : step_minute_back(c);

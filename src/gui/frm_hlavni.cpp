@@ -83,8 +83,9 @@ TFrmHlavni::TFrmHlavni(sidora::data::AppState& state, Shell& shell, TFrmStart& s
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
-    Timer1->setInterval(1000);
+    Timer1->setInterval(sidora::data::timer_interval_ms(state_));
     connect(Timer1, &QTimer::timeout, this, &TFrmHlavni::Timer1Timer);
+    build_views();
 }
 
 QWidget* TFrmHlavni::build_header() {
@@ -180,7 +181,7 @@ void TFrmHlavni::datetimer2Change() {
     state_.current_moment.hour = static_cast<std::uint16_t>(t.hour());
     state_.current_moment.minute = static_cast<std::uint16_t>(t.minute());
     state_.current_moment.second = static_cast<std::uint16_t>(t.second());
-    Timer1->start(1000);
+    Timer1->start(sidora::data::timer_interval_ms(state_));
 }
 
 void TFrmHlavni::showEvent(QShowEvent* event) {

@@ -2,6 +2,7 @@
 // The main window: the sky calendar with its seven tabs and its one-second timer.
 #include <QMainWindow>
 #include <QMap>
+#include <QPointer>
 #include <array>
 #include <functional>
 
@@ -21,7 +22,12 @@ class QTimeEdit;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class TFrmAnim;
 class TFrmAstroDat;
+class TFrmHelio;
+class TFrmSfera;
+class TFrmBio;
+class TFrmNumero;
 class TFrmDatum;
 class TFrmMista;
 class TFrmNastav;
@@ -56,6 +62,12 @@ public:
     // Prints the window `copies` times at a size 0..2 (pixel for pixel, as on screen, the
     // whole page), white and with the Moon in black.
     void print_on(QPrinter& printer, int size, int copies);
+    // The views: created at start (heliocentric, animation) or anew (sphere, while open).
+    TFrmHelio& helio_window() const { return *helio_; }
+    TFrmAnim& animation_window() const { return *anim_; }
+    TFrmSfera* sphere_window() const;
+    // Shows the view "helio", "sphere" or "anim" after its first refresh; null for another name.
+    QWidget* show_view(const QString& name);
 
 public slots:
     void Timer1Timer();
@@ -68,6 +80,12 @@ public slots:
     void open_horoscope();
     // "Horoskop pro \"tady a teď\"" (Ctrl+Alt+H), while the horoscope command is enabled.
     void horoscope_of_now();
+    void ToolButton22Click();  // the celestial sphere
+    void ToolButton25Click();  // the heliocentric view
+    void ToolButton26Click();  // the animation
+    void ToolButton21Click();  // biorhythms
+    void ToolButton2Click();   // numerology
+    void open_num_edit();      // the numerology texts' editor
     void step(sidora::models::Step step);
     void print_window();
     void open_settings();
@@ -90,6 +108,7 @@ private:
     void FormShow();
     void install_texts();
     void build_tool_bar();
+    void build_views();
     QToolButton* add_tool(const QString& name, const QString& icon_text, const QString& hint,
                           const QString& key, std::function<void()> action,
                           std::function<bool()> key_allowed = nullptr);
@@ -142,5 +161,11 @@ private:
     TFrmNastav* nastav_;
     TFrmAstroDat* astro_dat_;
     TfrmHoroskop* horoskop_ = nullptr;
+    TFrmHelio* helio_ = nullptr;
+    TFrmAnim* anim_ = nullptr;
+    QPointer<TFrmSfera> sfera_;
+    TFrmBio* bio_ = nullptr;
+    TFrmNumero* numero_ = nullptr;
+    void add_cycle_tools();
     bool shown_once_ = false;
 };

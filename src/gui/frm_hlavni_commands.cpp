@@ -91,6 +91,9 @@ void TFrmHlavni::build_tool_bar() {
     ToolButton1 = add_tool("ToolButton1", "", "Nastavení místa (CTRL-Q)", "Ctrl+Q", [this] { ToolButton1Click(); },
                            [this] { return state_.clock_running; });
     ToolButton1->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
+    add_tool("ToolButton22", "☉", "Zobraz polohu planet (CTRL-A)", "Ctrl+A", [this] { ToolButton22Click(); });
+    add_tool("ToolButton25", "♁", "Zobraz heliocentrickou polohu planet (CTRL-ALT-C]", "Ctrl+Alt+C",
+             [this] { ToolButton25Click(); });
     ToolBar1->addSeparator();
 
     QToolButton* date = add_tool("ToolButton13", "D", "Nastav datum, čas a místo (CTRL-K)", "Ctrl+K",
@@ -108,6 +111,8 @@ void TFrmHlavni::build_tool_bar() {
     auto* now_key = new QShortcut(QKeySequence("Ctrl+Alt+H"), this);
     now_key->setObjectName("KeyToolButton15Now");
     connect(now_key, &QShortcut::activated, this, &TFrmHlavni::horoscope_of_now);
+    add_tool("ToolButton26", "▶", "Animace (CTRL-ALT-A]", "Ctrl+Alt+A", [this] { ToolButton26Click(); });
+    add_cycle_tools();
     add_tool("ToolButton8", "+D", "Přidej den (CTRL-D)", "Ctrl+D", [this] { step(Step::NextDay); });
     add_tool("ToolButton18", "+M", "Přidej měsíc (CTRL-M)", "Ctrl+M", [this] { step(Step::NextMonth); });
     add_tool("ToolButton10", "+R", "Přidej rok (CTRL-R)", "Ctrl+R", [this] { step(Step::NextYear); });

@@ -11,6 +11,7 @@
 #include "data/startup.h"
 #include "gui/czech.h"
 #include "gui/damaged_settings.h"
+#include "gui/frm_helio.h"
 #include "gui/frm_hlavni.h"
 #include "gui/frm_pozor.h"
 #include "gui/frm_progress.h"
@@ -81,11 +82,20 @@ int main(int argc, char** argv) {
     hlavni.show();
 
     if (quit_after) QTimer::singleShot(*quit_after, &app, &QApplication::quit);
+    if (options.view) {
+        // The same stars in every picture of the heliocentric view.
+        if (options.screenshot) hlavni.helio_window().fix_stars(1);
+        const QString view = QString::fromStdString(*options.view);
+        QObject::connect(&hlavni, &TFrmHlavni::ticked, &hlavni, [&hlavni, view] { hlavni.show_view(view); },
+                         Qt::SingleShotConnection);
+    }
     if (options.screenshot) {
         const QString file = QString::fromStdString(*options.screenshot);
-        // After the first tick has filled the window.
-        QObject::connect(&hlavni, &TFrmHlavni::ticked, &hlavni, [&hlavni, file] {
-            const bool saved = hlavni.grab().save(file, "PNG");
+        const QString view = QString::fromStdString(options.view.value_or(""));
+        // After the first tick has filled the window (and the view, opened by then).
+        QObject::connect(&hlavni, &TFrmHlavni::ticked, &hlavni, [&hlavni, file, view] {
+            QWidget* shown = view.isEmpty() ? &hlavni : hlavni.show_view(view);
+            const bool saved = shown->grab().save(file, "PNG");
             if (!saved) std::cerr << "sidora: obraz nelze uložit do " << file.toStdString() << "\n";
             QApplication::exit(saved ? 0 : 1);
         }, Qt::QueuedConnection);

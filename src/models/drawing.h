@@ -15,7 +15,7 @@ struct DrawItem {
         Line,     // from (x, y) to (x2, y2), `color`, `dashed`
         Ellipse,  // filled with `color` inside the rectangle x, y, w, h (a star)
         Body,     // a disc of `fill` inside x, y, w, h with the glyph of `text` in `color`
-        Text,     // `text` with its top left at (x, y), `size` pixels high, on `fill` when `filled`
+        Text,     // `text` in the rectangle x, y, w, h, `size` pixels high, on `fill` when `filled`
     };
     Kind kind = Kind::Fill;
     int x = 0, y = 0, w = 0, h = 0;
@@ -26,6 +26,7 @@ struct DrawItem {
     bool dashed = false;
     bool symbol = false;  // `text` holds letters of the symbol font
     int size = 12;
+    int align = 0;  // Text in its rectangle: 0 centred, 1 left, 2 right
     std::string text;
     std::string name;  // the control it stands for ("Izeme", "Label6"), for hints and tests
     std::string hint;

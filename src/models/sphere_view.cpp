@@ -61,7 +61,7 @@ DrawItem label(const std::string& name, const std::string& text, int x, int y, i
     i.h = 16;
     i.size = 12;
     i.color = colour;
-    i.x2 = align;
+    i.align = align;
     return i;
 }
 
@@ -125,7 +125,8 @@ SphereView sphere_view(const SkyView::Bodies& b) {
     const Rgb upper_text = v.sky_state == 1 ? colors::kBlack : colors::kWhite;
     d.items.push_back(label("Label6", "+90°", 13, 2, 40, upper_text, 1));
     d.items.push_back(label("Label7", "-90°", 13, 282, 40, colors::kWhite, 1));
-    DrawItem horizon = label("Label8", "Obzor", 13, 142, 44, upper_text);
+    // White on its navy ground in every light: black would vanish there by day.
+    DrawItem horizon = label("Label8", "Obzor", 13, 142, 44, colors::kWhite);
     horizon.filled = true;
     horizon.fill = colors::kNavy;
     d.items.push_back(horizon);

@@ -168,7 +168,8 @@ TEST(Houses, EveryValueBelow360AtTheQuarterSiderealTimes) {
                                                                359.99999999999994);
             for (std::size_t s = 0; s < 16; ++s) {
                 for (double v : h[s]) {
-                    EXPECT_TRUE(v == kNone || (v >= 0 && v < 360)) << ramc << " " << lat << " system " << s << ": " << v;
+                    EXPECT_TRUE(v == kNone || (v >= 0 && v < 360))
+                        << ramc << " " << lat << " system " << s << ": " << v;
                 }
             }
         }
@@ -202,6 +203,23 @@ TEST(NatalChart, EveryRowConsistentWithItsLongitude) {
         EXPECT_EQ(c.house_system_name, engine::house_system_name(p.house_system - 1));
         EXPECT_GT(c.evaluation.total_points, 0);
     }
+}
+
+TEST(NatalChart, BodiesCorrectedOnceAndTheSunOfTheMomentItself) {
+    Started s;
+    const TOsoba p = praha(1984, 7, 20, 9, 41);
+    const NatalChart c = s.chart(p);
+    // The same moment on an engine of its own: the natal order, then the Sun alone.
+    engine::Engine e;
+    const engine::Moment m{20, 7, 1984, 9, 41, 0};
+    e.compute_natal_bodies(m, 1, 0);
+    const engine::TBodyRow mars = e.body_table[engine::kMars], moon = e.body_table[engine::kMoon];
+    e.compute_sun(1984, 7, 20, 9, 41, 0, 1, 0);
+    e.apparent_correction(engine::kSun);
+    EXPECT_DOUBLE_EQ(lon(c, kSlunce), e.body_table[engine::kSun].longitude);
+    EXPECT_DOUBLE_EQ(lon(c, kMars), mars.longitude);
+    EXPECT_DOUBLE_EQ(c.chart_table[kMars].speed, mars.speed);
+    EXPECT_DOUBLE_EQ(lon(c, kMesic), moon.longitude);  // the Moon takes no correction
 }
 
 TEST(NatalChart, SummerFlagAddsAnHourButTheLineShowsTheZone) {
@@ -311,6 +329,11 @@ TEST(NatalChart, QuadrantSystemsAtTromsoHaveNoHousesRulersOrCuspPoints) {
         for (int b = 1; b <= kChartBodies; ++b) {
             for (int n : {2, 18}) EXPECT_EQ(c.point_aspect_table[at(b)][at(n)].kod, 0);
         }
+        // Bodies without a house stay out of the house counts.
+        int counted = 0;
+        for (int k : c.evaluation.kvalita_domy) counted += k;
+        for (int k : c.evaluation.zivel_domy) counted += k;
+        EXPECT_EQ(counted, 0) << int(system);
     }
     // An equal system at the same place has everything.
     const NatalChart equal = s.chart(tromso(5));

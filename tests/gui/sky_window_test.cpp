@@ -128,7 +128,7 @@ private slots:
             QVERIFY2(std::filesystem::exists(page), page.c_str());
         }
         std::sort(topics.begin(), topics.end());
-        QCOMPARE(topics, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 15, 16, 17, 58}));
+        QCOMPARE(topics, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 15, 16, 17, 58, 59, 60}));
     }
 
     void tattvaChoicesRepaintAndClosingWritesTheSettings() {

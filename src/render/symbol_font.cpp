@@ -1,4 +1,4 @@
-#include "gui/symbol_font.h"
+#include "render/symbol_font.h"
 
 #include "models/symbols.h"
 

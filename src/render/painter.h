@@ -1,0 +1,23 @@
+#pragma once
+// Paints a model's drawing list with QPainter: on a widget, an image or paper alike.
+#include <QImage>
+#include <QString>
+#include <functional>
+
+#include "models/drawing.h"
+
+class QPainter;
+
+namespace sidora::render {
+
+// Every item in order; an item for which `skip` says yes is left out (a picture held down).
+void paint(QPainter& painter, const models::Drawing& drawing,
+           const std::function<bool(const models::DrawItem&)>& skip = {});
+
+// The drawing on an image of its own size.
+QImage image(const models::Drawing& drawing);
+
+// The drawing as a PNG file; false when it cannot be written.
+bool save_png(const models::Drawing& drawing, const QString& file);
+
+}  // namespace sidora::render
