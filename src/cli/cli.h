@@ -58,5 +58,6 @@ void add_biorhythm_command(Commands& commands);
 void add_numerology_command(Commands& commands);
 void add_view_command(Commands& commands);
 void add_animate_command(Commands& commands);
+void add_horoscope_command(Commands& commands);
 
 }  // namespace sidora::cli

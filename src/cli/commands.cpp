@@ -54,6 +54,7 @@ void register_commands(Commands& c) {
     add_sky_command(c);
     add_view_command(c);
     add_animate_command(c);
+    add_horoscope_command(c);
     add_places_command(c);
     add_persons_command(c);
     add_biorhythm_command(c);

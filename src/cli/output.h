@@ -6,6 +6,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "models/grid.h"
+
 namespace sidora::cli {
 
 using Json = nlohmann::ordered_json;
@@ -28,5 +30,10 @@ void print_json(const Json& value, const OutputOptions& options);
 // A name for plain-text output: control characters (C0, DEL, C1) written as \n, \t, \xNN or
 // \u0085 so that a name from a damaged file cannot move the cursor or recolour the terminal.
 std::string printable(std::string_view text);
+
+// A cell's text as the window shows it: letters of the symbol font as their glyphs.
+std::string cell_text(const models::Cell& cell);
+// A grid as columns two spaces apart, indented by two; empty columns and rows left out.
+void print_grid(std::ostream& out, const models::Grid& grid);
 
 }  // namespace sidora::cli

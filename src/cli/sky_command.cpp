@@ -20,8 +20,6 @@ struct SkyOptions {
     std::optional<int> system;
 };
 
-std::string cell_text(const models::Cell& c) { return c.symbol ? models::symbol_text(c.text) : c.text; }
-
 Json grid_json(const models::Grid& g) {
     Json rows = Json::array();
     for (int r = 0; r < g.rows(); ++r) {
@@ -30,27 +28,6 @@ Json grid_json(const models::Grid& g) {
         rows.push_back(std::move(row));
     }
     return rows;
-}
-
-void print_grid(std::ostream& out, const models::Grid& g) {
-    std::vector<std::size_t> width(static_cast<std::size_t>(g.cols()), 0);
-    for (int r = 0; r < g.rows(); ++r) {
-        for (int c = 0; c < g.cols(); ++c) {
-            auto& w = width[static_cast<std::size_t>(c)];
-            w = std::max(w, io::utf8_length(cell_text(g.at(c, r))));
-        }
-    }
-    for (int r = 0; r < g.rows(); ++r) {
-        std::string line;
-        for (int c = 0; c < g.cols(); ++c) {
-            const std::string t = cell_text(g.at(c, r));
-            const std::size_t w = width[static_cast<std::size_t>(c)];
-            if (w == 0) continue;
-            line += t + std::string(w - io::utf8_length(t) + 2, ' ');
-        }
-        while (!line.empty() && line.back() == ' ') line.pop_back();
-        if (!line.empty()) out << "  " << line << "\n";
-    }
 }
 
 void print_view(std::ostream& out, const models::SkyView& v, int house_system) {

@@ -59,6 +59,9 @@ TFrmHlavni::TFrmHlavni(sidora::data::AppState& state, Shell& shell, TFrmStart& s
     connect(astro_dat_, &TFrmAstroDat::shownChanged, this,
             [this](bool shown) { tool_button("ToolButton21")->setEnabled(!shown); });
     connect(datum_, &TFrmDatum::momentSet, this, [this] { refresh_now(false); });
+    connect(astro_dat_, &TFrmAstroDat::computeRequested, this, [this](int slot) {
+        if (slot == 1) open_horoscope();
+    });
     connect(mista_, &TFrmMista::shownChanged, this, [this](bool shown) {
         set_place_window_shown(shown);
         show_place();
@@ -152,6 +155,8 @@ void TFrmHlavni::set_place_window_shown(bool shown) {
     for (QToolButton* b : ToolBar1->findChildren<QToolButton*>()) {
         if (b->property("disabledByPlaces").toBool()) b->setEnabled(!shown);
     }
+    // An open horoscope keeps its command disabled.
+    if (horoskop_) tool_button("ToolButton15")->setEnabled(false);
 }
 
 QString TFrmHlavni::place_text() const { return "Místo: " + Label25->text(); }

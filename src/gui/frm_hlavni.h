@@ -32,6 +32,7 @@ class TFrmDatum;
 class TFrmMista;
 class TFrmNastav;
 class TFrmStart;
+class TfrmHoroskop;
 class QPrinter;
 
 class TFrmHlavni : public QMainWindow {
@@ -57,6 +58,7 @@ public:
     TFrmDatum& date_dialog() const { return *datum_; }
     TFrmNastav& settings_dialog() const { return *nastav_; }
     TFrmAstroDat& person_chooser() const { return *astro_dat_; }
+    TfrmHoroskop* horoscope_window() const { return horoskop_; }
     // Prints the window `copies` times at a size 0..2 (pixel for pixel, as on screen, the
     // whole page), white and with the Moon in black.
     void print_on(QPrinter& printer, int size, int copies);
@@ -74,6 +76,10 @@ public slots:
     void ToolButton12Click();  // "now" and the stored settings
     void ToolButton13Click();  // the date dialog
     void ToolButton15Click();  // the person chooser for a natal horoscope
+    // The natal horoscope of person slot 1; the horoscope command waits until it closes.
+    void open_horoscope();
+    // "Horoskop pro \"tady a teď\"" (Ctrl+Alt+H), while the horoscope command is enabled.
+    void horoscope_of_now();
     void ToolButton22Click();  // the celestial sphere
     void ToolButton25Click();  // the heliocentric view
     void ToolButton26Click();  // the animation
@@ -154,6 +160,7 @@ private:
     TFrmDatum* datum_;
     TFrmNastav* nastav_;
     TFrmAstroDat* astro_dat_;
+    TfrmHoroskop* horoskop_ = nullptr;
     TFrmHelio* helio_ = nullptr;
     TFrmAnim* anim_ = nullptr;
     QPointer<TFrmSfera> sfera_;

@@ -102,6 +102,15 @@ void TFrmHlavni::build_tool_bar() {
     QToolButton* horoscope = add_tool("ToolButton15", "H", "Vypočítej horskop (CTRL-H)", "Ctrl+H",
                                       [this] { ToolButton15Click(); });
     horoscope->setProperty("disabledByPlaces", true);
+    auto* horoscope_menu = new QMenu(horoscope);
+    QAction* now_chart = horoscope_menu->addAction("Horoskop pro \"tady a teď\"", this, &TFrmHlavni::horoscope_of_now);
+    now_chart->setToolTip("CTRL-ALT-H");
+    horoscope_menu->setToolTipsVisible(true);
+    horoscope->setMenu(horoscope_menu);
+    horoscope->setPopupMode(QToolButton::MenuButtonPopup);
+    auto* now_key = new QShortcut(QKeySequence("Ctrl+Alt+H"), this);
+    now_key->setObjectName("KeyToolButton15Now");
+    connect(now_key, &QShortcut::activated, this, &TFrmHlavni::horoscope_of_now);
     add_tool("ToolButton26", "▶", "Animace (CTRL-ALT-A]", "Ctrl+Alt+A", [this] { ToolButton26Click(); });
     add_cycle_tools();
     add_tool("ToolButton8", "+D", "Přidej den (CTRL-D)", "Ctrl+D", [this] { step(Step::NextDay); });

@@ -210,6 +210,15 @@ void fill_points(Grid& g, const horoscope::NatalChart& ch, bool zodiacal) {
 
 }  // namespace
 
+const std::string& chart_body_name(int body) {
+    static const std::array<std::string, 25> kNames{
+        "",        "Slunce",     "Měsíc",  "Merkur", "Venuše",         "Mars",          "Jupiter",
+        "Saturn",  "Uran",       "Neptun", "Pluto",  "Vzestupný uzel", "Sestupný uzel", "ASC",
+        "DSC",     "MC",         "IC",     "Černá Luna", "Vertex",     "Antivertex",    "Ceres",
+        "Pallas",  "Juno",       "Vesta",  "Chiron"};
+    return kNames[body >= 1 && body <= 24 ? static_cast<std::size_t>(body) : 0];
+}
+
 std::string slider_label(int slider) { return slider <= 0 ? "všechny" : std::to_string(slider) + " °"; }
 
 double slider_limit(int slider) { return slider <= 0 ? 180.0 : slider; }

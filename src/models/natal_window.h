@@ -14,6 +14,9 @@
 
 namespace sidora::models {
 
+// "Slunce" .. "Chiron" by chart body number 1..24; empty for other numbers.
+const std::string& chart_body_name(int body);
+
 // The slider "Jen aspekty s orbisem menším než:" and the box "Jen hlavní aspekty".
 struct AspectFilter {
     int slider = 0;  // 0..10; 0 lets every orb through

@@ -1,0 +1,81 @@
+#pragma once
+// The natal horoscope "Horoskop": computes the chart of person slot 1 once, when opened, and
+// shows it in seven tabs. Closing keeps the drawing options in hor.set.
+#include <QMap>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "data/app_state.h"
+#include "gui/shell.h"
+#include "horoscope/chart.h"
+#include "models/natal_window.h"
+
+class GridView;
+class QCheckBox;
+class QLabel;
+class QSlider;
+class QTabWidget;
+class QToolButton;
+class TFrmHlavni;
+class TFrmlegenda;
+
+class TfrmHoroskop : public QWidget {
+    Q_OBJECT
+public:
+    TfrmHoroskop(sidora::data::AppState& state, Shell& shell, TFrmHlavni& main);
+
+    // FormShow: the options, then the chart of slot 1, with "Počítám" shown meanwhile.
+    void open();
+
+    const sidora::horoscope::NatalChart& chart() const { return *chart_; }
+    const sidora::models::NatalView& view() const { return view_; }
+    GridView* grid(const QString& name) const;
+    TFrmlegenda* legend() const { return legend_; }
+
+    QTabWidget* PageControl1;
+    QLabel* LabelJmeno;
+    QLabel* LabelDatum;
+    QLabel* LabelMisto;
+    QLabel* LabelSystem;
+    QLabel* LabelDen;
+    QLabel* LabelDominant;
+    QSlider* TrackBar1;
+    QLabel* LabelOrbis;
+    QCheckBox* CheckHlavni;
+    QToolButton* BitLegenda;
+    std::array<QCheckBox*, sidora::data::HorSet::kSize> options{};
+    QToolButton* BitPrenes;
+    QToolButton* BitPomoc;
+    QToolButton* BitZavri;
+
+signals:
+    // The window closed (hor.set written); the main window's horoscope command may run again.
+    void closed();
+
+public slots:
+    void BitPrenesClick();
+    void BitLegendaClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* summary_page();
+    QWidget* aspects_page();
+    QWidget* options_page();
+    QWidget* grid_page(std::initializer_list<GridView*> grids);
+    GridView* add_grid(const QString& name, const sidora::models::Grid& shape);
+    void compute_natal();
+    void render();
+    void zobraz_aspekty();
+    sidora::models::AspectFilter filter() const;
+
+    sidora::data::AppState& state_;
+    Shell& shell_;
+    TFrmHlavni& main_;
+    std::optional<sidora::horoscope::NatalChart> chart_;
+    sidora::models::NatalView view_;
+    QMap<QString, GridView*> grids_;
+    TFrmlegenda* legend_ = nullptr;
+};
