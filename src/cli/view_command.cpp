@@ -10,6 +10,9 @@
 #include "models/helio_view.h"
 #include "models/sphere_view.h"
 #include "models/symbols.h"
+#ifdef SIDORA_RENDER
+#include "cli/view_png.h"
+#endif
 
 namespace sidora::cli {
 namespace {
@@ -20,6 +23,7 @@ constexpr std::uint32_t kStarSeed = 1;
 struct HelioCommand {
     MomentOptions moment;
     OutputOptions out;
+    std::optional<std::string> png;
     std::string distances = "stejne";
     bool inner = false, horoscope = false;
     int size = models::kHelioMinimumView;
@@ -29,7 +33,20 @@ struct SphereCommand {
     MomentOptions moment;
     PlaceOptions place;
     OutputOptions out;
+    std::optional<std::string> png;
 };
+
+// The picture into a file when asked; the refusal's status when it cannot be written.
+std::optional<int> write_png(const std::optional<std::string>& file, const models::Drawing& drawing) {
+    if (!file) return std::nullopt;
+#ifdef SIDORA_RENDER
+    if (save_drawing_png(drawing, *file)) return std::nullopt;
+    return refuse("Obrázek nelze uložit do " + printable(*file) + ".");
+#else
+    (void)drawing;
+    return refuse("Tento program obrázky nekreslí (sestaven bez Qt).");
+#endif
+}
 
 // One tick of the main window at the chosen moment and place.
 const models::SkyView& tick(data::AppState& state, models::SkyCalendar& sky, const ChosenMoment& m,
@@ -53,6 +70,7 @@ int run_helio(data::AppState& state, const HelioCommand& o) {
     models::SkyCalendar sky;
     const models::SkyView& v = tick(state, sky, choose(o.moment, state), state.current_place);
     const models::HelioView view = models::helio_view(v.bodies, h, models::star_field(h.view_size, kStarSeed));
+    if (const auto refused = write_png(o.png, view.drawing)) return *refused;
     if (!o.out.json) {
         std::cout << view.caption << "\n";
         for (const auto& p : view.planets) {
@@ -85,6 +103,7 @@ int run_sphere(data::AppState& state, const SphereCommand& o) {
     models::SkyCalendar sky;
     const models::SkyView& v = tick(state, sky, choose(o.moment, state), *place);
     const models::SphereView view = models::sphere_view(v.bodies);
+    if (const auto refused = write_png(o.png, view.drawing)) return *refused;
     if (!o.out.json) {
         std::cout << view.caption << "\n" << models::sky_legend()[static_cast<std::size_t>(view.sky_state - 1)].text
                   << "\n";
@@ -168,6 +187,9 @@ void add_view_command(Commands& c) {
                                             "Strana čtvercové kresby v bodech (400 a více)")
         ->type_name("N")
         ->check(czech_check(size_problem));
+    helio->add_option_function<std::string>("--png", [h](const std::string& v) { h->png = v; },
+                                            "Uloží i obrázek pohledu do souboru PNG")
+        ->type_name("SOUBOR.png");
     add_output_options(helio, h->out);
     c.on_run(helio, [h](data::AppState& state) { return run_helio(state, *h); });
 
@@ -175,6 +197,9 @@ void add_view_command(Commands& c) {
     CLI::App* sphere = c.add(*view, "sphere", "Planety na obloze: azimut a výška, barva oblohy podle Slunce");
     add_moment_options(sphere, s->moment);
     add_place_options(sphere, s->place);
+    sphere->add_option_function<std::string>("--png", [s](const std::string& v) { s->png = v; },
+                                             "Uloží i obrázek pohledu do souboru PNG")
+        ->type_name("SOUBOR.png");
     add_output_options(sphere, s->out);
     c.on_run(sphere, guarded([s](data::AppState& state) { return run_sphere(state, *s); }));
 }

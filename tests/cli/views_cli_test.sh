@@ -33,6 +33,18 @@ PY
 )
 check "real distances" "600 150 True 4
 6" "$summary"
+png_size() {  # width x height of a PNG file
+  python3 -c 'import struct, sys
+b = open(sys.argv[1], "rb").read(24)
+print("%dx%d" % struct.unpack(">II", b[16:24]) if b[:8] == b"\x89PNG\r\n\x1a\n" else "not a PNG")' "$1"
+}
+"$cli" --dir "$d" view helio --at 2004-01-05T12:00 --size 500 --png "$work/helio.png" >/dev/null
+check "helio picture" "0 500x500" "$? $(png_size "$work/helio.png")"
+"$cli" --dir "$d" view sphere --at 2004-01-05T12:00 --png "$work/sphere.png" --json >/dev/null
+check "sphere picture" "0 620x318" "$? $(png_size "$work/sphere.png")"
+"$cli" --dir "$d" view sphere --png "$work/no/such/dir/x.png" >/dev/null 2>&1
+check "picture not written" "1" "$?"
+
 "$cli" --dir "$d" view helio --horoscope >/dev/null 2>"$work/err"
 check "wheel needs true distances" "1 Horoskop lze ukázat jen se skutečnými vzdálenostmi planet." "$? $(cat "$work/err")"
 "$cli" --dir "$d" view helio --size 399 >/dev/null 2>&1
