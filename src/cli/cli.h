@@ -54,6 +54,8 @@ void add_positions_command(Commands& commands);
 void add_houses_command(Commands& commands);
 void add_day_command(Commands& commands);
 void add_sky_command(Commands& commands);
+void add_table_command(Commands& commands);
+void add_search_command(Commands& commands);
 void add_biorhythm_command(Commands& commands);
 void add_numerology_command(Commands& commands);
 void add_view_command(Commands& commands);

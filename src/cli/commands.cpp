@@ -52,6 +52,8 @@ void register_commands(Commands& c) {
     add_day_command(c);
     add_houses_command(c);
     add_sky_command(c);
+    add_table_command(c);
+    add_search_command(c);
     add_view_command(c);
     add_animate_command(c);
     add_horoscope_command(c);

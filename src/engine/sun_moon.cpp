@@ -159,7 +159,35 @@ double sun_degrees(double L) { return normalize_deg(L * 180.0 / kPi); }
 
 void Engine::compute_sun(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
                          unsigned second, int zone_offset, int zone_minutes) {
-    const SunState st = sun_state(year, month, day, hour, minute, second, zone_offset, zone_minutes);
+    // The planets' passes ask for the Sun of the same moments again and again; the result
+    // depends on the arguments alone, so each thread keeps the last few.
+    struct Cached {
+        std::array<long, 8> key{};
+        bool used = false;
+        SunState st{}, later{};
+        std::string distance, eccentricity, perihelion, inclination;
+    };
+    thread_local std::array<Cached, 8> cache;
+    thread_local std::size_t next = 0;
+    const std::array<long, 8> key{year, month, day, hour, minute, second, zone_offset, zone_minutes};
+    const Cached* hit = nullptr;
+    for (const Cached& c : cache) {
+        if (c.used && c.key == key) hit = &c;
+    }
+    if (!hit) {
+        Cached& c = cache[next];
+        next = (next + 1) % cache.size();
+        c.key = key;
+        c.used = true;
+        c.st = sun_state(year, month, day, hour, minute, second, zone_offset, zone_minutes);
+        c.later = sun_state(year, month, day, hour, minute + 1, second, zone_offset, zone_minutes);
+        c.distance = fixed_point_text(c.st.r, 5);
+        c.eccentricity = fixed_point_text(c.st.e, 4);
+        c.perihelion = format_angle_rad(false, c.st.varpi);
+        c.inclination = format_angle_rad(false, c.st.i);
+        hit = &c;
+    }
+    const SunState& st = hit->st;
     TBodyRow& row = body_table[kSun];
     row.longitude = sun_degrees(st.L);
     row.distance = st.r;
@@ -169,7 +197,7 @@ void Engine::compute_sun(unsigned year, unsigned month, unsigned day, unsigned h
     sun_lambda_rad = st.L;
     sun_beta_rad = 0;
     sun_xyz = {st.r * std::cos(st.L - st.precession), st.r * std::sin(st.L - st.precession), 0};
-    sun_distance_text = fixed_point_text(st.r, 5);
+    sun_distance_text = hit->distance;
 
     HelioRecord& earth = helio_table[0];
     earth.longitude = normalize_rad(st.L + kPi);
@@ -177,14 +205,13 @@ void Engine::compute_sun(unsigned year, unsigned month, unsigned day, unsigned h
     earth.r = st.r;
     earth.helio_distance_text = sun_distance_text;
     earth.geo_distance_text.clear();
-    earth.eccentricity_text = fixed_point_text(st.e, 4);
-    earth.perihelion_text = format_angle_rad(false, st.varpi);
-    earth.inclination_text = format_angle_rad(false, st.i);
+    earth.eccentricity_text = hit->eccentricity;
+    earth.perihelion_text = hit->perihelion;
+    earth.inclination_text = hit->inclination;
 
     // Second pass a minute later, for the motion only.
-    const SunState later = sun_state(year, month, day, hour, minute + 1, second, zone_offset, zone_minutes);
     last_jd = julian_day(day, month, year, hour, minute + 1, second, zone_offset, zone_minutes);
-    row.speed = longitude_change(sun_degrees(later.L), row.longitude) / (reference_motion(kSun) / 1440.0);
+    row.speed = longitude_change(sun_degrees(hit->later.L), row.longitude) / (reference_motion(kSun) / 1440.0);
 }
 
 namespace {

@@ -1,6 +1,10 @@
 #include "tables/ephemeris.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <exception>
+#include <thread>
 #include <cstdio>
 
 #include "engine/angles.h"
@@ -127,26 +131,111 @@ void detailed_rows(engine::Engine& e, const TableChoice& c, const TableContext& 
     }
 }
 
-void simple_rows(engine::Engine& e, const TableChoice& c, const TableContext& x, EphemerisTable& t,
-                 const Progress& p, bool& stopped) {
-    const int n = day_count(c.span);
-    Instant d = first_day(c.span);
-    for (int i = 1; i <= n; ++i) {
+// Only the element sets that can be the nearest for some moment of [j0, j1], in their
+// order, so that the nearest set (the first of equals) stays the one of the whole list.
+std::vector<engine::AsteroidElements> elements_for(const std::vector<engine::AsteroidElements>& all, double j0,
+                                                   double j1) {
+    double lo = -1e300, hi = 1e300;
+    for (const auto& el : all) {
+        if (el.epoch <= j0) lo = std::max(lo, el.epoch);
+        if (el.epoch >= j1) hi = std::min(hi, el.epoch);
+    }
+    std::vector<engine::AsteroidElements> out;
+    for (const auto& el : all) {
+        if (el.epoch >= lo && el.epoch <= hi) out.push_back(el);
+    }
+    return out;
+}
+
+// `count` days from `d` on one engine; `row_done` after each row says whether to go on.
+void simple_days(engine::Engine& e, const std::vector<int>& items, const TableContext& x, Instant d, int count,
+                 std::vector<EphemerisTable::Day>& days, std::vector<std::vector<std::string>>& rows,
+                 const std::function<bool()>& row_done) {
+    struct Restore {
+        engine::Engine& e;
+        const std::array<std::vector<engine::AsteroidElements>, 6> all = e.asteroid_elements;
+        ~Restore() { e.asteroid_elements = all; }
+    } restore{e};
+    const auto& all = restore.all;
+    constexpr int kChunk = 32;
+    for (int i = 0; i < count; ++i) {
+        if (i % kChunk == 0) {
+            Instant last = d;
+            for (int k = 1; k < kChunk && i + k < count; ++k) engine::step_day(last);
+            // A minute pass may look up to a day past midnight.
+            const double j0 = engine::julian_day(static_cast<unsigned>(d.day), static_cast<unsigned>(d.month),
+                                                 static_cast<unsigned>(d.year), 0, 0, 0, x.zone_offset, 0) - 1;
+            const double j1 = engine::julian_day(static_cast<unsigned>(last.day), static_cast<unsigned>(last.month),
+                                                 static_cast<unsigned>(last.year), 0, 0, 0, x.zone_offset, 0) + 2;
+            for (std::size_t n = 1; n <= 5; ++n) {
+                if (!all[n].empty()) e.asteroid_elements[n] = elements_for(all[n], j0, j1);
+            }
+        }
         EphemerisTable::Day day{d, {}, {}};
         std::vector<std::string> row{date_text(d)};
-        for (int item : t.items) {
+        for (int item : items) {
             const engine::TBodyRow r = item_position(e, item, d, x.zone_offset);
             day.bodies.push_back(r);
             row.push_back(engine::format_angle(false, x.zodiacal, x.seconds, r.longitude) + (r.retrograde ? "R" : ""));
         }
-        t.days.push_back(std::move(day));
-        t.rows.push_back(std::move(row));
+        days.push_back(std::move(day));
+        rows.push_back(std::move(row));
         engine::step_day(d);
-        if (!report(p, i, n, d)) {
-            stopped = true;
-            return;
-        }
+        if (!row_done()) break;
     }
+}
+
+void simple_rows(engine::Engine& e, const TableChoice& c, const TableContext& x, EphemerisTable& t,
+                 const Progress& p, bool& stopped) {
+    const int n = day_count(c.span);
+    const Instant first = first_day(c.span);
+    // The second half of the span runs on a copy of the engine beside this thread.
+    const int split = x.threads > 1 && n >= 64 ? n / 2 : n;
+    std::atomic<int> done{0};
+    std::atomic<bool> stop{false};
+    std::vector<EphemerisTable::Day> later_days;
+    std::vector<std::vector<std::string>> later_rows;
+    std::exception_ptr failure;
+    std::thread helper;
+    std::optional<engine::Engine> own;
+    if (split < n) {
+        own.emplace(e);
+        Instant second = first;
+        for (int i = 0; i < split; ++i) engine::step_day(second);
+        helper = std::thread([&, second] {
+            try {
+                simple_days(*own, t.items, x, second, n - split, later_days, later_rows, [&] {
+                    ++done;
+                    return !stop;
+                });
+            } catch (...) {
+                failure = std::current_exception();
+                stop = true;
+            }
+        });
+    }
+    Instant d = first;
+    try {
+        simple_days(e, t.items, x, first, split, t.days, t.rows, [&] {
+            engine::step_day(d);
+            const int value = ++done;
+            if (!stop && p && !p(std::min(value, n), n, progress_caption(d))) stop = true;
+            return !stop;
+        });
+    } catch (...) {
+        stop = true;
+        if (helper.joinable()) helper.join();
+        throw;
+    }
+    if (helper.joinable()) helper.join();
+    if (failure) std::rethrow_exception(failure);
+    if (stop) {
+        stopped = true;
+        return;
+    }
+    for (auto& day : later_days) t.days.push_back(std::move(day));
+    for (auto& row : later_rows) t.rows.push_back(std::move(row));
+    if (p && !p(n, n, progress_caption(d))) stopped = true;
 }
 
 void phase_rows(engine::Engine& e, const TableChoice& c, const TableContext& x, EphemerisTable& t,

@@ -24,6 +24,7 @@ struct TableContext {
     data::TMisto place;
     bool zodiacal = true;
     bool seconds = false;
+    int threads = 2;  // the simple ephemeris splits its days between this many engines
 };
 
 struct EphemerisTable {

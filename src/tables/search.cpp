@@ -11,8 +11,10 @@ namespace {
 
 constexpr std::uint32_t kTitleBlue = 0x0000FF;
 
-TextLine title_line(const std::string& text, int size) { return {text, kTitleBlue, size, true, true}; }
-TextLine header_line(const std::string& text) { return {text, 0, 14, true, false}; }
+TextLine title_line(const std::string& text, int size) {
+    return {text, kTitleBlue, size, true, true, TextLine::Style::Title};
+}
+TextLine header_line(const std::string& text) { return {text, 0, 14, true, false, TextLine::Style::Header}; }
 TextLine body_line(const std::string& text) { return {text, 0, 14, false, false}; }
 
 double norm360(double x) {
@@ -249,6 +251,14 @@ std::string sky_query_problem(const SkyQuery& q) {
     if (auto why = span_problem(q.span); !why.empty()) return why;
     if (q.mode == SkyQuery::Mode::Aspect && q.body == q.with) return "Pro výpočet aspektu musí být vybrány různé planety!";
     return {};
+}
+
+void use_chart(TransitQuery& q, const horoscope::NatalChart& chart) {
+    q.person_name = chart.person.name;
+    q.person_male = chart.person.male != 0;
+    for (std::size_t b = 1; b <= 24; ++b) q.natal_longitude[b] = chart.chart_table[b].longitude;
+    const horoscope::HouseRow& houses = chart.houses();
+    for (std::size_t h = 1; h <= 12; ++h) q.cusps[h] = houses[h - 1];
 }
 
 bool fertility_enabled(TransitQuery::Mode mode, bool person_male) {

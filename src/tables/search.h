@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "horoscope/chart.h"
 #include "tables/choice.h"
 #include "tables/ephemeris.h"
 
@@ -19,6 +20,7 @@ struct TextLine {
     std::uint32_t color = 0x000000;  // RGB
     int size = 14;
     bool bold = false, underline = false;
+    enum class Style { Title, Header, Body } style = Style::Body;
     friend bool operator==(const TextLine&, const TextLine&) = default;
 };
 
@@ -68,6 +70,8 @@ struct TransitQuery {
     std::array<double, 25> natal_longitude{};  // 1..24 by chart body number
     std::array<double, 13> cusps{};            // houses 1..12 of the person's system, 999 where it fails
 };
+// The person, longitudes and cusps (in the person's house system) of the chart searched.
+void use_chart(TransitQuery& query, const horoscope::NatalChart& chart);
 inline constexpr const char* kHousesRefused = "Domy nelze pro místo narození spočítat!";
 std::string transit_query_problem(const TransitQuery& query);
 // Whether "pro výpočet plodných dní" can be checked.

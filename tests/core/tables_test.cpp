@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "data/asteroid_file.h"
 #include "data/table_file.h"
+#include "engine/angles.h"
 #include "engine/steps.h"
 #include "io/files.h"
 #include "engine/time.h"
@@ -248,7 +250,7 @@ TEST(SkySearch, SunInBeranOverAYear) {
     const auto r = search_sky(e, q, praha());
     ASSERT_TRUE(r);
     EXPECT_EQ(r->title, "Slunce v Beranu");
-    EXPECT_EQ(r->lines[0], (TextLine{"Slunce v Beranu", 0x0000FF, 18, true, true}));
+    EXPECT_EQ(r->lines[0], (TextLine{"Slunce v Beranu", 0x0000FF, 18, true, true, TextLine::Style::Title}));
     EXPECT_EQ(texts(*r)[1], "Výpočet proveden pro období 1/2024 až 12/2024");
     EXPECT_EQ(texts(*r)[2], "Časové pásmo: UTC+1");
     EXPECT_EQ(results(*r), (std::vector<std::string>{"Vstup: 20.3.2024 4:15", "Výstup: 19.4.2024 15:08", "", "KONEC."}));
@@ -366,7 +368,7 @@ TEST(TransitSearch, OrbZeroGivesOneMinute) {
     EXPECT_EQ(r->events[1].kind, "konec");
     EXPECT_EQ(*r->events[0].at, *r->events[1].at);
     EXPECT_EQ(texts(*r).back(), "");
-    EXPECT_EQ(r->lines[r->lines.size() - 2], (TextLine{"Konec hledání", 0, 14, true, false}));
+    EXPECT_EQ(r->lines[r->lines.size() - 2], (TextLine{"Konec hledání", 0, 14, true, false, TextLine::Style::Header}));
 }
 
 TEST(TransitSearch, MoveFromOneRangeToTheOtherOnTheSameDay) {
@@ -471,4 +473,38 @@ TEST(TableFile, SavedBytesAndAFailedWrite) {
     EXPECT_EQ(data::table_saved_message(path), "Tabulka byla uložena do souboru " + path.string());
     const auto refused = data::save_table_file(dir.path() / "chybí" / "x.csv", t->rows, t->last_row_index);
     EXPECT_TRUE(refused.starts_with("Chyba vstupu/výstupu: tabulku nelze uložit do souboru ")) << refused;
+}
+
+TEST(EphemerisTable, FastSimpleTableMatchesPlainCallsCellByCell) {
+    // Spans with stations of Mercury and the outer planets, the Sun's and the Moon's passes of 0° and
+    // sign changes of every body; all eighteen bodies, on one thread and on two.
+    engine::Engine e;
+    data::load_asteroid_elements(e, SIDORA_SOURCE_DIR "/data", std::nullopt);
+    for (const Span span : {Span{1, 1997, 4, 1997}, Span{9, 2023, 12, 2023}}) {
+        TableChoice c = choice(TableKind::Simple, span);
+        c.bodies.fill(true);
+        TableContext x = praha();
+        x.seconds = true;
+        std::vector<std::vector<std::string>> plain;
+        engine::Engine fresh = e;
+        Instant d = first_day(span);
+        for (int i = 0; i < day_count(span); ++i, engine::step_day(d)) {
+            std::vector<std::string> row{date_text(d)};
+            for (int item = 0; item < kListBodies; ++item) {
+                const engine::TBodyRow r = item_position(fresh, item, d, x.zone_offset);
+                row.push_back(engine::format_angle(false, true, true, r.longitude) + (r.retrograde ? "R" : ""));
+            }
+            plain.push_back(row);
+        }
+        for (int threads : {1, 2}) {
+            x.threads = threads;
+            const auto t = compute_table(e, c, x);
+            ASSERT_TRUE(t);
+            ASSERT_EQ(t->rows.size(), plain.size() + 1);
+            for (std::size_t r = 0; r < plain.size(); ++r) {
+                EXPECT_EQ(t->rows[r + 1], plain[r]) << threads << " threads, row " << r + 1;
+            }
+        }
+        EXPECT_EQ(e.asteroid_elements[1].size(), fresh.asteroid_elements[1].size());
+    }
 }
