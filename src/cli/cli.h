@@ -56,6 +56,7 @@ void add_day_command(Commands& commands);
 void add_sky_command(Commands& commands);
 void add_biorhythm_command(Commands& commands);
 void add_numerology_command(Commands& commands);
+void add_report_command(Commands& commands);
 void add_view_command(Commands& commands);
 void add_animate_command(Commands& commands);
 
