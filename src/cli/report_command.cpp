@@ -184,7 +184,7 @@ void add_report_command(Commands& commands) {
                                                       "Uloží výklad jako RTF do souboru")
                     ->type_name("SOUBOR");
     add_output_options(cmd, o->output);
-    (void)rtf;
+    rtf->excludes(cmd->get_option("--json"));
     commands.on_run(cmd, guarded([o](data::AppState& state) { return run_report(state, *o); }));
 
     auto t = std::make_shared<TextsOptions>();
@@ -196,15 +196,16 @@ void add_report_command(Commands& commands) {
         return s;
     };
     CLI::App* name = sub("name", "Název souboru výkladu, jak jej tvoří editor");
-    name->add_option("kind", t->kind, "natal nebo partner")->required()->check(kind_check());
-    name->add_option("numbers", t->numbers, "Sedm čísel seznamů editoru: P Z D A Q Y E")->required()->expected(7);
+    name->add_option("kind", t->kind, "natal nebo partner")->type_name("DRUH")->required()->check(kind_check());
+    name->add_option("numbers", t->numbers, "Sedm čísel seznamů editoru: P Z D A Q Y E")
+        ->type_name("ČÍSLO")->required()->expected(7);
     commands.on_run(name, [t](data::AppState&) { return run_name(*t); });
     for (const char* verb : {"get", "put", "delete"}) {
         CLI::App* s = sub(verb, verb == std::string("get")   ? "Vypíše výklad"
                                 : verb == std::string("put") ? "Uloží výklad ze standardního vstupu (UTF-8)"
                                                              : "Smaže výklad");
-        s->add_option("kind", t->kind, "natal nebo partner")->required()->check(kind_check());
-        s->add_option("file", t->file, "Název souboru výkladu")->required();
+        s->add_option("kind", t->kind, "natal nebo partner")->type_name("DRUH")->required()->check(kind_check());
+        s->add_option("file", t->file, "Název souboru výkladu")->type_name("SOUBOR")->required();
         const std::string v = verb;
         if (v == "delete") s->add_flag("--yes", t->yes, "Smaže bez ptaní");
         commands.on_run(s, guarded([t, v](data::AppState& state) {
