@@ -58,6 +58,7 @@ void add_table_command(Commands& commands);
 void add_search_command(Commands& commands);
 void add_biorhythm_command(Commands& commands);
 void add_numerology_command(Commands& commands);
+void add_report_command(Commands& commands);
 void add_view_command(Commands& commands);
 void add_animate_command(Commands& commands);
 void add_horoscope_command(Commands& commands);

@@ -61,6 +61,7 @@ void register_commands(Commands& c) {
     add_persons_command(c);
     add_biorhythm_command(c);
     add_numerology_command(c);
+    add_report_command(c);
 }
 
 }  // namespace sidora::cli

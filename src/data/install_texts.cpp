@@ -15,13 +15,12 @@ struct Kind {
     const char* directory;
     const char* sum_file;
     const char* caption;
-    int maximum;
 };
 
 constexpr std::array<Kind, 3> kKinds = {{
-    {"texty", "Tsuma.dat", "Instalace výkladů k nativním horoskopům", 742},
-    {"numera", "Nsuma.dat", "Instalace numerologických výkladů", 63},
-    {"Partner", "Psuma.dat", "Instalace výkladů k partnerským horoskopům", 586},
+    {"texty", "Tsuma.dat", "Instalace výkladů k nativním horoskopům"},
+    {"numera", "Nsuma.dat", "Instalace numerologických výkladů"},
+    {"Partner", "Psuma.dat", "Instalace výkladů k partnerským horoskopům"},
 }};
 
 constexpr const char* kMarker = "prvni.dat";
@@ -46,12 +45,14 @@ bool install_kind(const fs::path& program_dir, const Kind& kind, const InstallPr
         progress.warn("Soubor s výklady nenalezen! Nelze provést instalaci výkladů!");
         return true;
     }
-    progress.begin(kind.caption, kind.maximum);
+    const auto texts = parse_sum_file(*sum);
+    // The bar counts the texts the file really holds.
+    progress.begin(kind.caption, static_cast<int>(texts.size()));
     int position = 0;
     std::vector<std::string> refused;
     std::vector<std::string> failed;
     std::string first_reason;
-    for (const auto& text : parse_sum_file(*sum)) {
+    for (const auto& text : texts) {
         progress.step(++position);
         if (!safe_file_name(text.name)) {
             refused.push_back(text.name);

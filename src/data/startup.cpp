@@ -147,31 +147,46 @@ void install_shipped_rules(const StartupOptions& options) {
     }
 }
 
-// A data directory without a kind's texts gets the shipped sum file, and the marker names the
-// kind, so that the first tick installs it.
-void deliver_shipped_texts(const StartupOptions& options) {
-    if (!options.shipped_dir) return;
+}  // namespace
+
+// A data directory without a kind's texts gets the shipped sum files, and the marker names the
+// kinds, so that the first tick installs them. The natal texts bring the partner texts along.
+void deliver_texts(const fs::path& data_dir, const std::optional<fs::path>& shipped_dir, bool again) {
+    if (!shipped_dir) return;
     struct Delivery {
         const char* directory;
         const char* sum_file;
     };
-    for (const Delivery& d : {Delivery{"numera", "Nsuma.dat"}}) {
+    struct Package {
+        const char* key;  // the directory whose absence asks for the delivery
+        std::vector<Delivery> parts;
+    };
+    const Package packages[] = {{"texty", {{"texty", "Tsuma.dat"}, {"Partner", "Psuma.dat"}}},
+                                {"numera", {{"numera", "Nsuma.dat"}}}};
+    for (const Package& package : packages) {
         std::error_code ec;
-        const fs::path target = options.data_dir / d.directory;
-        if (fs::exists(target, ec)) continue;
-        const auto bytes = io::read_file(*options.shipped_dir / d.directory / d.sum_file);
-        if (!bytes) continue;
-        if (!fs::create_directory(target, ec)) continue;
-        try {
-            io::replace_file(target / d.sum_file, *bytes);
-            io::change_file(options.data_dir / "prvni.dat", [&](const std::optional<std::string>& current) {
-                return current.value_or("") + d.directory + "\r\n";
-            });
-        } catch (const io::FileError&) {
-            // Without its sum file the directory stays empty; the texts can still be written by hand.
+        if (!again && fs::exists(data_dir / package.key, ec)) continue;
+        for (const Delivery& d : package.parts) {
+            const auto bytes = io::read_file(*shipped_dir / d.directory / d.sum_file);
+            if (!bytes) continue;
+            const fs::path target = data_dir / d.directory;
+            fs::create_directory(target, ec);
+            if (!fs::is_directory(target, ec)) continue;
+            try {
+                io::replace_file(target / d.sum_file, *bytes);
+                io::change_file(data_dir / "prvni.dat", [&](const std::optional<std::string>& current) {
+                    const std::string line = std::string(d.directory) + "\r\n";
+                    const std::string now = current.value_or("");
+                    return now.find(line) == std::string::npos ? now + line : now;
+                });
+            } catch (const io::FileError&) {
+                // Without its sum file the directory stays empty; the texts can still be written by hand.
+            }
         }
     }
 }
+
+namespace {
 
 }  // namespace
 
@@ -250,7 +265,7 @@ void start_up(AppState& state, const StartupOptions& options) {
                                        : "nelze jej vytvořit."));
     }
     install_shipped_rules(options);
-    deliver_shipped_texts(options);
+    deliver_texts(options.data_dir, options.shipped_dir, false);
 
     state.program_dir = options.data_dir;
     state.startup_warnings.clear();

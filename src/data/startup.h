@@ -55,6 +55,10 @@ std::vector<SumText> parse_sum_file(std::string_view sum);
 bool installation_requested(const AppState& state);
 // The kinds (directories) the marker names, one a line; all three when it names none.
 std::vector<std::string> requested_kinds(const AppState& state);
+// Copies the shipped sum files into the data directory and names their kinds in the marker:
+// for a kind whose directory is missing, or for all when `again`.
+void deliver_texts(const std::filesystem::path& data_dir, const std::optional<std::filesystem::path>& shipped_dir,
+                   bool again);
 // Unpacks the three sum files into their directories, keeping every text that exists.
 void install_interpretations(const AppState& state, const InstallProgress& progress);
 

@@ -41,6 +41,8 @@ public:
     int base() const { return base_; }
     void add(LineStyle style, std::string text) { lines_.push_back(styled_line(style, std::move(text), base_)); }
     void add_empty() { add(LineStyle::Body, {}); }
+    // A line as it was read back, with its own attributes.
+    void add(StyledLine line) { lines_.push_back(std::move(line)); }
     void append(const StyledDocument& other) { lines_.insert(lines_.end(), other.lines_.begin(), other.lines_.end()); }
     void clear() { lines_.clear(); }
     const std::vector<StyledLine>& lines() const { return lines_; }

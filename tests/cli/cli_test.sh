@@ -9,7 +9,7 @@ source "$(dirname "$0")/lib.sh"
 d="$work/fresh"
 "$cli" --dir "$d" time --at 2000-01-01T12:00 --json >/dev/null 2>"$work/err"
 check "fresh run is quiet" "" "$(cat "$work/err")"
-check "fresh files" "LC.dat Partner aster.mem astro.mem mista.dat num.set numera orbit1.mem orbit2.mem orbit3.mem osoby.dat prvni.dat start.mem tattvy.set" \
+check "fresh files" "LC.dat Partner aster.mem astro.mem mista.dat num.set numera orbit1.mem orbit2.mem orbit3.mem osoby.dat prvni.dat start.mem tattvy.set texty" \
   "$(cd "$d" && ls | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
 check "shipped LC.dat installed" "$(sha256sum < "$src/data/LC.dat")" "$(sha256sum < "$d/LC.dat")"
 before=$(cd "$d" && find . -type f -printf '%p %s %T@\n' | sort; sha256sum ./*.* | sort)

@@ -54,9 +54,9 @@ TEST(InstallTexts, UnpacksNewFilesKeepsExistingOnesAndConsumesTheSumFiles) {
 
     const std::vector<std::string> expected = {
         "warn Adresář výkladů nenalezen! Nelze provést jejich instalaci!",
-        "begin Instalace numerologických výkladů 63",
+        "begin Instalace numerologických výkladů 3",
         "step 1", "step 2", "step 3", "end",
-        "begin Instalace výkladů k partnerským horoskopům 586",
+        "begin Instalace výkladů k partnerským horoskopům 2",
         "step 1", "step 2", "end",
         "warn Výklady s neplatným názvem souboru nebyly nainstalovány: „../unik.txt“",
     };
@@ -120,7 +120,7 @@ TEST(InstallTexts, ShippedNumerologyTextsAreDeliveredOnceAndInstalledAlone) {
     // Only the kind delivered: the missing natal texts give no warning.
     Recorder rec;
     data::install_interpretations(s, rec.progress());
-    const std::vector<std::string> expected = {"begin Instalace numerologických výkladů 63", "step 1", "step 2", "end"};
+    const std::vector<std::string> expected = {"begin Instalace numerologických výkladů 2", "step 1", "step 2", "end"};
     EXPECT_EQ(rec.events, expected);
     EXPECT_EQ(dir.read("numera/V1.txt"), "Jedna.\r\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "prvni.dat"));
@@ -144,4 +144,30 @@ TEST(InstallTexts, MarkerWithoutKindNamesAsksForAll) {
         std::sort(want.begin(), want.end());
         EXPECT_EQ(got, want) << content;
     }
+}
+
+TEST(InstallTexts, NatalPackageBringsThePartnerTextsAndReinstallKeepsEditedOnes) {
+    TempDir shipped, dir;
+    std::filesystem::create_directories(shipped / "texty");
+    std::filesystem::create_directories(shipped / "Partner");
+    shipped.write("texty/Tsuma.dat", "@P1Z1D0A0P0Z0D0.txt\r\nBeran.\r\n");
+    shipped.write("Partner/Psuma.dat", "@RP1Z1D0A0P1Z1D0.txt\r\nOba.\r\n");
+    data::AppState s;
+    data::start_up(s, {dir.path(), shipped.path()});
+    EXPECT_EQ(dir.read("prvni.dat"), "texty\r\nPartner\r\n");
+    Recorder rec;
+    data::install_interpretations(s, rec.progress());
+    EXPECT_EQ(dir.read("texty/P1Z1D0A0P0Z0D0.txt"), "Beran.\r\n");
+    EXPECT_EQ(dir.read("Partner/RP1Z1D0A0P1Z1D0.txt"), "Oba.\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "texty/Tsuma.dat"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Partner/Psuma.dat"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "prvni.dat"));
+
+    dir.write("texty/P1Z1D0A0P0Z0D0.txt", "Moje.\r\n");
+    std::filesystem::remove(dir / "Partner/RP1Z1D0A0P1Z1D0.txt");
+    data::deliver_texts(dir.path(), shipped.path(), true);
+    data::install_interpretations(s, rec.progress());
+    EXPECT_EQ(dir.read("texty/P1Z1D0A0P0Z0D0.txt"), "Moje.\r\n");
+    EXPECT_EQ(dir.read("Partner/RP1Z1D0A0P1Z1D0.txt"), "Oba.\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "prvni.dat"));
 }
