@@ -231,7 +231,20 @@ public:
 
 private:
     void compute_sun_moon_planets(const Moment& m, int zone_offset, int zone_minutes);
-    struct SunState;
+    struct SunState {
+        double L;  // after the month rule
+        double r, e, varpi, i, precession, eps;
+    };
+    // The planets' passes ask for the Sun of the same moments again and again; the result
+    // depends on the arguments alone, so the engine keeps the last few.
+    struct CachedSun {
+        std::array<long, 8> key{};
+        bool used = false;
+        SunState st{}, later{};
+        std::string distance, eccentricity, perihelion, inclination;
+    };
+    std::array<CachedSun, 8> sun_cache_{};
+    std::size_t sun_cache_next_ = 0;
     SunState sun_state(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
                        unsigned second, int zone_offset, int zone_minutes) const;
     template <typename Pass>

@@ -95,11 +95,6 @@ std::string moon_age_text_of(double elongation, bool waxing) {
     return text + " dní";
 }
 
-struct Engine::SunState {
-    double L;  // after the month rule
-    double r, e, varpi, i, precession, eps;
-};
-
 Engine::SunState Engine::sun_state(unsigned year, unsigned month, unsigned day, unsigned hour,
                                    unsigned minute, unsigned second, int zone_offset, int zone_minutes) const {
     const double jd = julian_day(day, month, year, hour, minute, second, zone_offset, zone_minutes);
@@ -159,24 +154,14 @@ double sun_degrees(double L) { return normalize_deg(L * 180.0 / kPi); }
 
 void Engine::compute_sun(unsigned year, unsigned month, unsigned day, unsigned hour, unsigned minute,
                          unsigned second, int zone_offset, int zone_minutes) {
-    // The planets' passes ask for the Sun of the same moments again and again; the result
-    // depends on the arguments alone, so each thread keeps the last few.
-    struct Cached {
-        std::array<long, 8> key{};
-        bool used = false;
-        SunState st{}, later{};
-        std::string distance, eccentricity, perihelion, inclination;
-    };
-    thread_local std::array<Cached, 8> cache;
-    thread_local std::size_t next = 0;
     const std::array<long, 8> key{year, month, day, hour, minute, second, zone_offset, zone_minutes};
-    const Cached* hit = nullptr;
-    for (const Cached& c : cache) {
+    const CachedSun* hit = nullptr;
+    for (const CachedSun& c : sun_cache_) {
         if (c.used && c.key == key) hit = &c;
     }
     if (!hit) {
-        Cached& c = cache[next];
-        next = (next + 1) % cache.size();
+        CachedSun& c = sun_cache_[sun_cache_next_];
+        sun_cache_next_ = (sun_cache_next_ + 1) % sun_cache_.size();
         c.key = key;
         c.used = true;
         c.st = sun_state(year, month, day, hour, minute, second, zone_offset, zone_minutes);

@@ -227,12 +227,12 @@ void TfrmHoroskop::compute_natal() {
         chart_ = sidora::horoscope::compute_natal(state_, state_.person_slots[1]);
     } catch (const std::invalid_argument& e) {
         // A person no check refused (the moment's own place, say): said, and nothing shown.
-        main_.timer()->start(1000);
+        main_.timer()->start(sidora::data::timer_interval_ms(state_));
         shell_.pozor.show_warning(QString::fromStdString(e.what()));
         QTimer::singleShot(0, this, &QWidget::close);
         return;
     }
-    main_.timer()->start(1000);
+    main_.timer()->start(sidora::data::timer_interval_ms(state_));
     render();
     // The engine now holds the birth moment: the sky calendar computes its own again at once,
     // its day values included.

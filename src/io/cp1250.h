@@ -16,6 +16,9 @@ std::string utf8_to_cp1250(std::string_view utf8);
 // The code points of a UTF-8 text; malformed bytes become U+FFFD.
 std::u32string utf8_to_u32(std::string_view utf8);
 
+// A code point appended to a UTF-8 text.
+void append_utf8(std::string& out, char32_t cp);
+
 // Number of characters of a UTF-8 text (code points).
 std::size_t utf8_length(std::string_view utf8);
 

@@ -33,6 +33,19 @@ struct DrawItem {
     friend bool operator==(const DrawItem&, const DrawItem&) = default;
 };
 
+// A line item from (x1, y1) to (x2, y2).
+inline DrawItem line_item(int x1, int y1, int x2, int y2, Rgb colour, bool dashed = false) {
+    DrawItem i;
+    i.kind = DrawItem::Kind::Line;
+    i.x = x1;
+    i.y = y1;
+    i.x2 = x2;
+    i.y2 = y2;
+    i.color = colour;
+    i.dashed = dashed;
+    return i;
+}
+
 struct Drawing {
     int width = 0, height = 0;
     std::vector<DrawItem> items;

@@ -31,16 +31,8 @@ constexpr PlanetLook kPlanets[9] = {
     {"Ipluto", "Pluto", 8, "Z", true, {170, 140, 120}},
 };
 
-DrawItem line(int x1, int y1, int x2, int y2, Rgb colour, bool dashed) {
-    DrawItem i;
-    i.kind = DrawItem::Kind::Line;
-    i.x = x1;
-    i.y = y1;
-    i.x2 = x2;
-    i.y2 = y2;
-    i.color = colour;
-    i.dashed = dashed;
-    return i;
+DrawItem line(int x1, int y1, int x2, int y2, Rgb colour, bool dashed = false) {
+    return line_item(x1, y1, x2, y2, colour, dashed);
 }
 
 // Six diameters through (x0, y0) at every 30°, each `reach` pixels out to both sides.

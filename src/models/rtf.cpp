@@ -83,23 +83,6 @@ struct Group {
     bool colour_table = false;
 };
 
-void append_utf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 bool skipped_destination(const std::string& word) {
     static const char* names[] = {"fonttbl", "stylesheet", "info", "pict", "header", "footer", "headerl", "headerr",
@@ -144,7 +127,7 @@ std::optional<StyledDocument> read_rtf(std::string_view in, std::string& why) {
             return;
         }
         if (!line_started) line_format = stack.back().format, line_started = true;
-        append_utf8(text, cp);
+        io::append_utf8(text, cp);
     };
     auto end_line = [&] {
         if (!line_started) line_format = stack.back().format;

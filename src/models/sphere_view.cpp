@@ -38,15 +38,8 @@ DrawItem rect(DrawItem::Kind kind, int x1, int y1, int x2, int y2, Rgb colour) {
     return i;
 }
 
-DrawItem line(int x1, int y1, int x2, int y2, Rgb colour) {
-    DrawItem i;
-    i.kind = DrawItem::Kind::Line;
-    i.x = x1;
-    i.y = y1;
-    i.x2 = x2;
-    i.y2 = y2;
-    i.color = colour;
-    return i;
+DrawItem line(int x1, int y1, int x2, int y2, Rgb colour, bool dashed = false) {
+    return line_item(x1, y1, x2, y2, colour, dashed);
 }
 
 // A label in the rectangle x, y, w, h; `align` as the renderer takes it (0 centred, 1 left, 2 right).

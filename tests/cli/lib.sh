@@ -23,3 +23,18 @@ json_fields() {  # keys...: those members of the JSON object on stdin, as "key":
 r = json.load(sys.stdin)
 print(json.dumps({k: r[k] for k in sys.argv[1:]}, ensure_ascii=False)[1:-1])' "$@"
 }
+
+field() {  # python expression over the JSON `r` on stdin
+  python3 -c 'import json, sys
+r = json.load(sys.stdin)
+print(json.dumps(eval(sys.argv[1]), ensure_ascii=False))' "$1"
+}
+
+# A refused command (in $cli's data directory $d): status 1 and exactly the message.
+refused_plain() {  # expected message, args...
+  local msg="$1"
+  shift
+  "$cli" --dir "$d" "$@" >/dev/null 2>"$work/err" </dev/null
+  check "status of $*" "1" "$?"
+  check "message of $*" "$msg" "$(cat "$work/err")"
+}
