@@ -12,7 +12,11 @@
 #include "horoscope/natal.h"
 #include "io/files.h"
 #include "models/natal_report.h"
+#include "models/report_selection.h"
 #include "models/rtf.h"
+#ifdef SIDORA_RENDER
+#include "cli/report_pdf.h"
+#endif
 
 namespace sidora::cli {
 namespace {
@@ -27,7 +31,7 @@ void install_pending(const data::AppState& state) {
 
 struct ReportOptions {
     std::string person;
-    std::optional<std::string> flags, rtf;
+    std::optional<std::string> flags, rtf, pdf;
     OutputOptions output;
 };
 
@@ -36,34 +40,39 @@ int run_report(data::AppState& state, const ReportOptions& o) {
     std::string why;
     const auto person = person_named(state, o.person, why);
     if (!person) return refuse(why);
-    data::ReportFlags flags = data::load_report_flags(state.program_dir);
-    if (o.flags) {
-        flags = *data::parse_report_flags(*o.flags);
-        // As "N&astav": the boxes are stored first, and a failure stops the report.
-        try {
-            data::save_report_flags(state.program_dir, flags);
-        } catch (const io::FileError& e) {
-            return refuse(e.what());
-        }
-    }
     horoscope::NatalChart chart;
     try {
         chart = horoscope::compute_natal(state, *person);
     } catch (const std::invalid_argument& e) {
         return refuse(e.what());
     }
-    models::NatalReport report(chart, horoscope::text_directory(state.program_dir, horoscope::kNatalTextDir),
-                               state.aspect_defs, state.orbs, state.astro.zodiacal_notation != 0);
-    report.build(flags);
-    const auto& doc = report.doc();
+    // As "N&astav": the boxes are stored first, and a failure stops the report.
+    models::BuiltReport report;
+    if (o.flags) {
+        auto built = models::confirm_selection(state, chart, *data::parse_report_flags(*o.flags));
+        if (const auto* refusal = std::get_if<std::string>(&built)) return refuse(*refusal);
+        report = std::move(std::get<models::BuiltReport>(built));
+    } else {
+        report = models::build_report(state, chart, data::load_report_flags(state.program_dir));
+    }
+    const auto& doc = report.doc;
     if (o.rtf) {
         try {
             io::replace_file(*o.rtf, models::write_rtf(doc));
         } catch (const io::FileError& e) {
             return refuse(e.what());
         }
-        for (const auto& w : report.warnings()) std::cerr << w << "\n";
+        for (const auto& w : report.warnings) std::cerr << w << "\n";
         return 0;
+    }
+    if (o.pdf) {
+#ifdef SIDORA_RENDER
+        if (!save_document_pdf(doc, *o.pdf)) return refuse("Výklad nelze uložit do " + printable(*o.pdf) + ".");
+        for (const auto& w : report.warnings) std::cerr << w << "\n";
+        return 0;
+#else
+        return refuse("Tento program netiskne (sestaven bez Qt).");
+#endif
     }
     if (o.output.json) {
         Json lines = Json::array();
@@ -75,16 +84,16 @@ int run_report(data::AppState& state, const ReportOptions& o) {
                              {"bold", l.bold},
                              {"underline", l.underline}});
         Json lookups = Json::array();
-        for (const auto& l : report.lookups())
+        for (const auto& l : report.lookups)
             lookups.push_back({{"file", l.file}, {"variant", l.variant}, {"found", l.found}});
         Json j;
         j["lines"] = lines;
         j["lookups"] = lookups;
-        j["warnings"] = report.warnings();
+        j["warnings"] = report.warnings;
         print_json(j, o.output);
         return 0;
     }
-    for (const auto& w : report.warnings()) std::cerr << w << "\n";
+    for (const auto& w : report.warnings) std::cerr << w << "\n";
     for (const auto& l : doc.lines()) std::cout << l.text << "\n";
     return 0;
 }
@@ -183,8 +192,13 @@ void add_report_command(Commands& commands) {
     auto* rtf = cmd->add_option_function<std::string>("--rtf", [o](const std::string& v) { o->rtf = v; },
                                                       "Uloží výklad jako RTF do souboru")
                     ->type_name("SOUBOR");
+    auto* pdf = cmd->add_option_function<std::string>("--pdf", [o](const std::string& v) { o->pdf = v; },
+                                                      "Vytiskne výklad do souboru PDF (A4)")
+                    ->type_name("SOUBOR");
     add_output_options(cmd, o->output);
     rtf->excludes(cmd->get_option("--json"));
+    pdf->excludes(cmd->get_option("--json"));
+    pdf->excludes(rtf);
     commands.on_run(cmd, guarded([o](data::AppState& state) { return run_report(state, *o); }));
 
     auto t = std::make_shared<TextsOptions>();

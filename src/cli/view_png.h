@@ -6,6 +6,10 @@
 
 namespace sidora::cli {
 
+// Qt's fonts need an application object; the command line makes one on the offscreen
+// platform (unless another is asked for) the first time it paints.
+void ensure_paint_application();
+
 // False when the file cannot be written.
 bool save_drawing_png(const models::Drawing& drawing, const std::string& file);
 

@@ -1,4 +1,5 @@
 // The main window's commands of the personal cycles: biorhythms, numerology and its texts.
+#include <QAction>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
@@ -10,12 +11,18 @@
 void TFrmHlavni::add_cycle_tools() {
     add_tool("ToolButton21", "B", "Vypočítej biorytmy (CTRL-B]", "Ctrl+B", [this] { ToolButton21Click(); });
     add_tool("ToolButton2", "N", "Numerologie (CTRL-G]", "Ctrl+G", [this] { ToolButton2Click(); });
-    // The interpretation editors' button; its natal and partner editors come with the report.
-    QToolButton* texts = add_tool("ToolButton16", "V", "Editace výkladů astrologických konstelací (CTRL-L)", "", [] {});
+    // The interpretation editors' button. The natal and partner editors' actions are connected
+    // where the editors are built; the button and Ctrl+L run the natal one.
+    auto* natal = new QAction("Editace astrologických výkladů (nativní horoskop)", this);
+    natal->setObjectName("ActionVyklady");
+    auto* partner = new QAction("Editace astrologických výkladů (partnerský horoskop)", this);
+    partner->setObjectName("ActionVyklady1");
+    QToolButton* texts = add_tool("ToolButton16", "V", "Editace výkladů astrologických konstelací (CTRL-L)",
+                                  "Ctrl+L", [natal] { natal->trigger(); });
     auto* menu = new QMenu(texts);
     menu->setObjectName("MenuVyklady");
-    menu->addAction("Editace astrologických výkladů (nativní horoskop)")->setEnabled(false);
-    menu->addAction("Editace astrologických výkladů (partnerský horoskop)")->setEnabled(false);
+    menu->addAction(natal);
+    menu->addAction(partner);
     QAction* numerology = menu->addAction("Editace numerologických výkladů", this, &TFrmHlavni::open_num_edit);
     numerology->setObjectName("ActionNumEdit");
     texts->setMenu(menu);

@@ -57,6 +57,13 @@ public slots:
     void BitPrenesClick();
     void BitLegendaClick();
 
+    // The report: "Výklad" (Ctrl+K) opens the selection "Výběr" modally.
+public:
+    QToolButton* BitVyklad = nullptr;
+    void BitVykladClick();
+private:
+    QToolButton* add_report_tool();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

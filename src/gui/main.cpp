@@ -16,6 +16,7 @@
 #include "gui/frm_pozor.h"
 #include "gui/frm_progress.h"
 #include "gui/frm_start.h"
+#include "gui/frm_texty.h"
 #include "gui/help_viewer.h"
 #include "gui/place_lists.h"
 #include "gui/program_icon.h"
@@ -78,6 +79,7 @@ int main(int argc, char** argv) {
     HelpViewer help;
     PlaceLists place_lists;
     Shell shell{pozor, progress, help, place_lists};
+    texts_window().set_shell(shell);
     TFrmHlavni hlavni(state, shell, splash);
     hlavni.show();
 

@@ -93,6 +93,16 @@ bool skipped_destination(const std::string& word) {
            std::end(names);
 }
 
+// The punctuation other editors write as control words.
+char32_t typographic(const std::string& word) {
+    static const std::pair<const char*, char32_t> symbols[] = {
+        {"emdash", U'—'}, {"endash", U'–'}, {"bullet", U'•'}, {"lquote", U'‘'},
+        {"rquote", U'’'}, {"ldblquote", U'“'}, {"rdblquote", U'”'}, {"emspace", U' '}, {"enspace", U' '}};
+    for (const auto& [name, cp] : symbols)
+        if (word == name) return cp;
+    return 0;
+}
+
 LineStyle matching_style(const StyledLine& l, int base) {
     for (LineStyle s : {LineStyle::Title, LineStyle::Header, LineStyle::Section, LineStyle::Subheading,
                         LineStyle::Body, LineStyle::End, LineStyle::Note}) {
@@ -239,8 +249,12 @@ std::optional<StyledDocument> read_rtf(std::string_view in, std::string& why) {
             // Inside a skipped group nothing counts.
         } else if (word == "par" || word == "line") {
             end_line();
-        } else if (word == "tab") {
+        } else if (word == "tab" || word == "cell") {
             put(U'\t');
+        } else if (word == "row") {
+            end_line();
+        } else if (const char32_t symbol = typographic(word)) {
+            put(symbol);
         } else if (word == "u" && has_number) {
             long v = number < 0 ? number + 65536 : number;
             if (v < 0 || v > 0xFFFF) v = '?';

@@ -41,6 +41,17 @@ check "eleven bytes: defaults" "no" "$("$cli" --dir "$d" report --person "Jana N
 "$cli" --dir "$d" report --person "Jana Nováková" --rtf "$work/r.rtf"
 check "rtf written" '{\rtf1\ansi\ansicpg1250' "$(head -c 23 "$work/r.rtf")"
 
+# --pdf: the texts window's print path, painted headless on A4 pages.
+env -u QT_QPA_PLATFORM "$cli" --dir "$d" report --person "Jana Nováková" --pdf "$work/r.pdf"
+check "pdf written" "%PDF" "$(head -c 4 "$work/r.pdf")"
+pdftotext -layout "$work/r.pdf" "$work/r.txt"
+check "pdf: title, then the Czech header" "HOROSKOP|Jméno: Jana Nováková" \
+  "$(grep -v '^\s*$' "$work/r.txt" | head -2 | sed 's/^ *//' | paste -sd'|')"
+check "pdf: the end mark last" "KONEC." "$(grep -v '^\s*$' "$work/r.txt" | tail -1 | tr -d ' \f')"
+check "pdf: A4" "yes" "$(pdfinfo "$work/r.pdf" | grep -q '595.* x 84[12].* pts (A4)' && echo yes || echo no)"
+check "pdf: the texts run over several pages" "yes" "$([ "$(pdfinfo "$work/r.pdf" | awk '/^Pages:/ {print $2}')" -gt 1 ] && echo yes || echo no)"
+refused_plain "Výklad nelze uložit do $work/none/r.pdf." report --person "Jana Nováková" --pdf "$work/none/r.pdf"
+
 # texts: the editor's names and refusals.
 check "name natal" "P1Z0D0A3P7Z0D0.txt" "$("$cli" --dir "$d" texts name natal 7 0 0 3 1 0 0)"
 check "name house entry" "P0Z6D5A0P0Z0D0.txt" "$("$cli" --dir "$d" texts name natal 27 6 0 0 1 0 0)"

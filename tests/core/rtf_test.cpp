@@ -45,6 +45,13 @@ TEST(Rtf, ReadsOrdinaryRtfSkippingItsTables) {
     EXPECT_TRUE(doc->lines()[1].underline);
     EXPECT_EQ(doc->lines()[1].size, 16);
     EXPECT_EQ(doc->lines()[2].text, "a konec");
+
+    // Punctuation as control words, a table row as one line of cells.
+    const auto words = read_rtf("{\\rtf1 \\ldblquote Ano\\rdblquote  \\endash  ne\\par{\\trowd a\\cell b\\cell\\row}}", why);
+    ASSERT_TRUE(words) << why;
+    ASSERT_EQ(words->lines().size(), 2u);
+    EXPECT_EQ(words->lines()[0].text, "“Ano” – ne");
+    EXPECT_EQ(words->lines()[1].text, "a\tb\t");
 }
 
 TEST(Rtf, DamagedFilesAreRefusedWithoutHarm) {
