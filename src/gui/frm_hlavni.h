@@ -33,6 +33,8 @@ class TFrmMista;
 class TFrmNastav;
 class TFrmStart;
 class TfrmHoroskop;
+class TFrmVyklady;
+class TFrmVyklady1;
 class QPrinter;
 
 class TFrmHlavni : public QMainWindow {
@@ -168,4 +170,16 @@ private:
     TFrmNumero* numero_ = nullptr;
     void add_cycle_tools();
     bool shown_once_ = false;
+
+public:
+    // The interpretation editors (frm_hlavni_editors.cpp): one of each, shown not modal with
+    // every list at its first entry, or raised as it is while open.
+    void open_natal_editor();
+    void open_partner_editor();
+    TFrmVyklady* natal_editor() const;
+    TFrmVyklady1* partner_editor() const;
+
+private:
+    QPointer<TFrmVyklady> vyklady_;
+    QPointer<TFrmVyklady1> vyklady1_;
 };

@@ -54,6 +54,7 @@ TfrmHoroskop::TfrmHoroskop(sidora::data::AppState& state, Shell& shell, TFrmHlav
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* tools = new QHBoxLayout;
+    add_editor_commands(tools);
     BitPrenes = command("Přenes", "BitPrenes", "Přenes datum, čas a místo do hlavního okna (CTRL-E)", this);
     BitPomoc = command("Pomoc", "BitPomoc", "Nápověda", this);
     BitPomoc->setProperty("helpTopic", 18);

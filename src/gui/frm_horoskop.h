@@ -13,6 +13,7 @@
 
 class GridView;
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QSlider;
 class QTabWidget;
@@ -85,4 +86,12 @@ private:
     sidora::models::NatalView view_;
     QMap<QString, GridView*> grids_;
     TFrmlegenda* legend_ = nullptr;
+
+public:
+    // "Editace" (Ctrl+L): the natal texts' editor (frm_horoskop_editors.cpp).
+    QToolButton* BitEditace = nullptr;
+    void BitEditaceClick();
+
+private:
+    void add_editor_commands(QHBoxLayout* tools);
 };
