@@ -6,7 +6,11 @@
 
 #include "data/startup.h"
 #include "horoscope/natal.h"
+#include "horoscope/aspects.h"
 #include "horoscope/partner.h"
+#include "models/partner_report.h"
+#include "models/partner_window.h"
+#include "data/partner_report_flags.h"
 #include "../sample_persons.h"
 #include "temp_dir.h"
 
@@ -173,4 +177,150 @@ TEST(PartnerAspects, PointsTakeTheLargerOrbAndSwitchedOffBodiesNone) {
     second.chart_table[kAsc].longitude = first.chart_table[kSlunce].longitude;
     t = find_partner_aspects(second, first, orbs, s.state.aspect_defs);
     EXPECT_EQ(t[kAsc][kSlunce].kod, 0);
+}
+
+// --- stavpar.mem, the window's grids and the report ----------------------------------------
+
+TEST(PartnerReportFlags, ExactlyFourBytesElseAllTicked) {
+    using data::decode_partner_report_flags;
+    const data::PartnerReportFlags all{true, true, true, true};
+    EXPECT_EQ(decode_partner_report_flags(std::string("\1\0\0\1", 4)), (data::PartnerReportFlags{true, false, false, true}));
+    for (const std::optional<std::string>& bytes :
+         {std::optional<std::string>{}, std::optional<std::string>{""}, std::optional<std::string>{std::string("\0\0\0", 3)},
+          std::optional<std::string>{std::string("\0\0\0\0\0", 5)}})
+        EXPECT_EQ(decode_partner_report_flags(bytes), all);
+    test::TempDir dir;
+    data::save_partner_report_flags(dir.path(), {false, true, false, false});
+    EXPECT_EQ(dir.read("stavpar.mem"), std::string("\0\1\0\0", 4));
+    EXPECT_EQ(data::load_partner_report_flags(dir.path()), (data::PartnerReportFlags{false, true, false, false}));
+}
+
+TEST(PartnerWindow, SliderShowsOrbsUpToItsDegreesAndTheBoxOnlyMajors) {
+    const auto defs = data::make_aspect_defs();
+    PartnerChart p;
+    p.aspects[1][2] = {4, 3.0};   // trigon exactly 3°
+    p.aspects[1][3] = {4, 3.01};
+    p.aspects[2][kMc] = {7, 1.0};  // a minor one, in column 13
+    const struct {
+        int slider;
+        bool only_major;
+        bool exact, beyond, minor;
+    } cases[] = {{3, false, true, false, true}, {0, false, true, true, true}, {3, true, true, false, false},
+                 {2, false, false, false, true}};
+    for (const auto& c : cases) {
+        const models::Grid g = models::partner_aspect_grid(p, defs, {c.slider, c.only_major});
+        EXPECT_EQ(!g.at(2, 1).text.empty(), c.exact) << c.slider;
+        EXPECT_EQ(!g.at(3, 1).text.empty(), c.beyond) << c.slider;
+        EXPECT_EQ(!g.at(13, 2).text.empty(), c.minor) << c.slider;
+    }
+    const models::Grid g = models::partner_aspect_grid(p, defs, {0, false});
+    EXPECT_EQ(g.at(2, 1).color, models::colors::kWhite);
+    const Colour trigon = aspect_colour(4, {});
+    EXPECT_EQ(g.at(2, 1).background, (models::Rgb{trigon.r, trigon.g, trigon.b}));
+    EXPECT_EQ(g.at(13, 2).color, models::colors::kBlack);
+    EXPECT_EQ(g.at(13, 2).background, models::colors::kWhite);
+    EXPECT_TRUE(g.at(5, 5).text.empty());
+    EXPECT_EQ(g.at(5, 5).background, models::kEmptyAspect);
+    EXPECT_EQ(g.at(14, 3).text, "Vypiš");
+    EXPECT_EQ(models::slider_label(0), "všechny");
+    EXPECT_EQ(models::slider_label(3), "3 °");
+}
+
+namespace {
+
+struct Pair {
+    Started s;
+    NatalChart first;
+    PartnerChart p;
+    test::TempDir texts;
+    Pair(const TOsoba& a, const TOsoba& b) : first(compute_natal(s.state, a)), p(compute_partner(s.state, first, b)) {}
+    models::PartnerReport report() const {
+        return models::PartnerReport(first, p, texts.path(), s.state.aspect_defs, s.state.orbs, false);
+    }
+    std::vector<std::string> lines(const data::PartnerReportFlags& f) const {
+        auto r = report();
+        r.build(f);
+        std::vector<std::string> out;
+        for (const auto& l : r.doc().lines()) out.push_back(l.text);
+        return out;
+    }
+};
+
+bool has(const std::vector<std::string>& lines, const std::string& text) {
+    return std::find(lines.begin(), lines.end(), text) != lines.end();
+}
+
+}  // namespace
+
+TEST(PartnerView, SumaryOfTwinsAndTheirHouses) {
+    TOsoba twin = test::kJan;
+    twin.name = "Dvojče";
+    const Pair pair(test::kJan, twin);
+    const auto v = models::partner_view(pair.first, pair.p, pair.s.state.aspect_defs, false, {});
+    EXPECT_EQ(v.celkova_shoda, "100 %");
+    EXPECT_EQ(v.kvalita.at(4, 1).text, "100 %");
+    EXPECT_EQ(v.vychod_zapad.at(2, 1).text, "100 %");
+    const auto& c = pair.first.evaluation.kvalita_znameni;
+    EXPECT_EQ(v.kvalita.at(1, 1).text, std::to_string(c[0]) + " - " + std::to_string(c[0]));
+    for (int n = 1; n <= 12; ++n) EXPECT_EQ(v.houses.at(3, n).text, std::to_string(n));
+    EXPECT_EQ(v.angles.at(3, 2).text, "10");  // MC
+    EXPECT_FALSE(v.planets.at(2, 1).hint.empty());
+}
+
+TEST(PartnerView, FirstPersonWithoutCuspsShowsDashesAndEmptyHouses) {
+    const Pair pair(tromso(1), test::kJan);
+    const auto v = models::partner_view(pair.first, pair.p, pair.s.state.aspect_defs, false, {});
+    for (int n = 1; n <= 12; ++n) {
+        EXPECT_EQ(v.houses.at(1, n).text, "---------");
+        EXPECT_EQ(v.houses.at(2, n).text, "/");
+        EXPECT_EQ(v.houses.at(3, n).text, "");
+    }
+    for (int r = 1; r <= 13; ++r) EXPECT_EQ(v.planets.at(4, r).text, "") << r;
+}
+
+TEST(PartnerReport, TwinsPlaceTheMcInTheTenthHouse) {
+    TOsoba twin = test::kJan;
+    twin.name = "Dvojče";
+    const Pair pair(test::kJan, twin);
+    const auto lines = pair.lines({true, true, true, false});
+    EXPECT_EQ(lines.front(), "PARTNERSKÝ HOROSKOP");
+    EXPECT_TRUE(has(lines, "1. osoba:"));
+    EXPECT_TRUE(has(lines, "Poloha domů: Dvojče"));
+    const auto mc = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("MC: ", 0) == 0 && l.find("osoby 1") != std::string::npos; });
+    ASSERT_NE(mc, lines.end());
+    EXPECT_NE(mc->find(" (v 10. domě osoby 1)"), std::string::npos) << *mc;
+    EXPECT_TRUE(has(lines, "Aspekty Slunce 2. osoby s planetami 1. osoby"));
+    EXPECT_EQ(lines.back(), "KONEC.");
+}
+
+TEST(PartnerReport, FirstPersonWithoutCuspsNamesNoHouseOfTheirs) {
+    const Pair pair(tromso(1), test::kJan);
+    auto r = pair.report();
+    r.build({true, true, true, true});
+    for (const auto& l : r.doc().lines()) EXPECT_EQ(l.text.find("osoby 1)"), std::string::npos) << l.text;
+    ASSERT_FALSE(r.lookups().empty());
+    // The first person's house is the last number of a partner text's name.
+    for (const auto& l : r.lookups()) EXPECT_TRUE(l.file.size() > 6 && l.file.substr(l.file.size() - 6) == "D0.txt") << l.file;
+}
+
+TEST(PartnerReport, DoubleClicksLookUpOutsideQuietMode) {
+    TOsoba twin = test::kJan;
+    twin.name = "Dvojče";
+    const Pair pair(test::kJan, twin);
+    // Slunce 2. osoby in conjunction with Slunce 1. osoby, no signs or houses.
+    pair.texts.write("RP1Z0D0A1P1Z0D0.txt", "Spolu.\r\n");
+    auto r = pair.report();
+    using models::PartnerGrid;
+    EXPECT_TRUE(models::partner_double_click(r, pair.p, PartnerGrid::Aspects, 1, 1));
+    ASSERT_EQ(r.doc().lines().size(), 3u);
+    EXPECT_NE(r.doc().lines()[0].text.find("Slunce 2. osoby "), std::string::npos);
+    EXPECT_NE(r.doc().lines()[0].text.find(" Slunce 1. osoby (orbis"), std::string::npos);
+    EXPECT_EQ(r.doc().lines()[1].text, "Spolu.");
+    EXPECT_TRUE(r.warnings().empty());
+    // A house text that is missing warns once; "Vypiš" lists.
+    EXPECT_TRUE(models::partner_double_click(r, pair.p, PartnerGrid::Houses, 3, 1));
+    EXPECT_EQ(r.warnings(), std::vector<std::string>{models::kTextNotFound});
+    EXPECT_TRUE(models::partner_double_click(r, pair.p, PartnerGrid::Aspects, 14, 2));
+    EXPECT_EQ(r.doc().lines()[3].text, "Aspekty Měsíce 2. osoby s planetami 1. osoby");
+    EXPECT_FALSE(models::partner_double_click(r, pair.p, PartnerGrid::Planets, 1, 1));
 }
