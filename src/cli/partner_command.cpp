@@ -16,13 +16,16 @@
 #include "models/partner_report.h"
 #include "models/partner_window.h"
 #include "models/rtf.h"
+#ifdef SIDORA_RENDER
+#include "cli/report_pdf.h"
+#endif
 
 namespace sidora::cli {
 namespace {
 
 struct PartnerOptions {
     std::string person, partner;
-    std::optional<std::string> flags, rtf;
+    std::optional<std::string> flags, rtf, pdf;
     OutputOptions output;
 };
 
@@ -114,6 +117,16 @@ int run_partner(data::AppState& state, const PartnerOptions& o) {
         for (const auto& w : report->warnings()) std::cerr << w << "\n";
         return 0;
     }
+    if (o.pdf) {
+        if (!report) return refuse("--pdf: zadává se spolu s --report");
+#ifdef SIDORA_RENDER
+        if (!save_report_pdf(report->doc(), *o.pdf)) return refuse("Soubor „" + *o.pdf + "“ nelze zapsat.");
+        for (const auto& w : report->warnings()) std::cerr << w << "\n";
+        return 0;
+#else
+        return refuse("Tato sestava neumí PDF.");
+#endif
+    }
     const models::PartnerView v = models::partner_view(first, p, state.aspect_defs, zodiacal, {});
     if (o.output.json) {
         Json j;
@@ -188,9 +201,15 @@ void add_partner_command(Commands& commands) {
     auto* rtf = cmd->add_option_function<std::string>("--rtf", [o](const std::string& v) { o->rtf = v; },
                                                       "Uloží výklad jako RTF do souboru")
                     ->type_name("SOUBOR");
+    auto* pdf = cmd->add_option_function<std::string>("--pdf", [o](const std::string& v) { o->pdf = v; },
+                                                      "Uloží výklad jako PDF do souboru")
+                    ->type_name("SOUBOR");
     add_output_options(cmd, o->output);
-    rtf->excludes(cmd->get_option("--json"));
-    rtf->needs(cmd->get_option("--report"));
+    for (auto* file : {rtf, pdf}) {
+        file->excludes(cmd->get_option("--json"));
+        file->needs(cmd->get_option("--report"));
+    }
+    rtf->excludes(pdf);
     commands.on_run(cmd, guarded([o](data::AppState& state) { return run_partner(state, *o); }));
 }
 

@@ -65,6 +65,7 @@ TfrmHoroskop::TfrmHoroskop(sidora::data::AppState& state, Shell& shell, TFrmHlav
     prenes_key->setObjectName("KeyPrenes");
     connect(prenes_key, &QShortcut::activated, this, &TfrmHoroskop::BitPrenesClick);
     for (QToolButton* b : {BitPrenes, BitPomoc, BitZavri}) tools->addWidget(b);
+    add_partner_command(tools);
     tools->addStretch(1);
 
     auto label = [this](const char* name) {

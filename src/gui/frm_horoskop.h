@@ -13,6 +13,7 @@
 
 class GridView;
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QSlider;
 class QTabWidget;
@@ -70,6 +71,14 @@ private:
     void render();
     void zobraz_aspekty();
     sidora::models::AspectFilter filter() const;
+
+    // "Partneři": the person chooser for slot 2, then the partner window.
+public:
+    QToolButton* BitPartneri = nullptr;
+    void BitPartneriClick();
+private:
+    void add_partner_command(QHBoxLayout* tools);
+    bool partner_pending_ = false;
 
     sidora::data::AppState& state_;
     Shell& shell_;

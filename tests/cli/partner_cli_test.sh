@@ -37,6 +37,14 @@ check "all off: no lookups" "0" "$(echo "$off" | field 'len(r["lookups"])')"
 "$cli" --dir "$d" partner --person Jan --partner Jana --report 1000 --rtf "$work/p.rtf"
 check "rtf written" "yes" "$(grep -q 'PARTNERSK' "$work/p.rtf" && echo yes || echo no)"
 
+if "$cli" partner --help | grep -q -- --pdf; then
+  "$cli" --dir "$d" partner --person Jan --partner Jana --report 1100 --pdf "$work/p.pdf"
+  check "pdf status" "0" "$?"
+  if command -v pdftotext >/dev/null; then
+    check "pdf readable" "yes" "$(pdftotext "$work/p.pdf" - | grep -q 'PARTNERSKÝ HOROSKOP' && echo yes || echo no)"
+  fi
+fi
+
 refused_plain "Osoba „Nikdo“ v seznamu není!" partner --person Jan --partner Nikdo
 "$cli" --dir "$d" partner --person Jan --partner Jana --report 11 >/dev/null 2>&1
 check "bad choice refused" "2" "$?"
