@@ -62,6 +62,7 @@ void register_commands(Commands& c) {
     add_biorhythm_command(c);
     add_numerology_command(c);
     add_report_command(c);
+    add_partner_command(c);
 }
 
 }  // namespace sidora::cli

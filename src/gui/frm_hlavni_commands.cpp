@@ -15,6 +15,7 @@
 #include "gui/frm_astro_dat.h"
 #include "gui/frm_datum.h"
 #include "gui/frm_hlavni.h"
+#include "gui/window_print.h"
 #include "gui/frm_letni.h"
 #include "gui/frm_mista.h"
 #include "gui/frm_nastav.h"
@@ -209,26 +210,5 @@ void TFrmHlavni::print_window() {
 }
 
 void TFrmHlavni::print_on(QPrinter& printer, int size, int copies) {
-    if (copies <= 0) return;
-    const QPalette saved = palette();
-    QPalette white = saved;
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    Paint1->set_printing(true);
-    const QPixmap image = grab();
-    Paint1->set_printing(false);
-    setPalette(saved);
-
-    QPainter p(&printer);
-    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    double scale = 1.0;  // size 0: one printer dot per screen pixel
-    if (size == 1) scale = printer.resolution() / static_cast<double>(logicalDpiX());
-    if (size == 2) scale = std::min(page.width() / image.width(), page.height() / image.height());
-    for (int c = 0; c < copies; ++c) {
-        if (c > 0) printer.newPage();
-        p.save();
-        p.scale(scale, scale);
-        p.drawPixmap(0, 0, image);
-        p.restore();
-    }
+    print_window_image(*this, printer, size, copies, nullptr, [this](bool on) { Paint1->set_printing(on); });
 }

@@ -11,12 +11,13 @@
 void TFrmHlavni::add_cycle_tools() {
     add_tool("ToolButton21", "B", "Vypočítej biorytmy (CTRL-B]", "Ctrl+B", [this] { ToolButton21Click(); });
     add_tool("ToolButton2", "N", "Numerologie (CTRL-G]", "Ctrl+G", [this] { ToolButton2Click(); });
-    // The interpretation editors' button. The natal and partner editors' actions are connected
-    // where the editors are built; the button and Ctrl+L run the natal one.
+    // The interpretation editors' button: the button and Ctrl+L run the natal one.
     auto* natal = new QAction("Editace astrologických výkladů (nativní horoskop)", this);
     natal->setObjectName("ActionVyklady");
+    connect(natal, &QAction::triggered, this, &TFrmHlavni::open_natal_editor);
     auto* partner = new QAction("Editace astrologických výkladů (partnerský horoskop)", this);
     partner->setObjectName("ActionVyklady1");
+    connect(partner, &QAction::triggered, this, &TFrmHlavni::open_partner_editor);
     QToolButton* texts = add_tool("ToolButton16", "V", "Editace výkladů astrologických konstelací (CTRL-L)",
                                   "Ctrl+L", [natal] { natal->trigger(); });
     auto* menu = new QMenu(texts);

@@ -67,6 +67,7 @@ TfrmHoroskop::TfrmHoroskop(sidora::data::AppState& state, Shell& shell, TFrmHlav
     connect(prenes_key, &QShortcut::activated, this, &TfrmHoroskop::BitPrenesClick);
     for (QToolButton* b : {BitPrenes, BitPomoc, BitZavri}) tools->addWidget(b);
     tools->insertWidget(0, add_report_tool());
+    add_partner_command(tools);
     tools->addStretch(1);
 
     auto label = [this](const char* name) {
@@ -111,6 +112,10 @@ TfrmHoroskop::TfrmHoroskop(sidora::data::AppState& state, Shell& shell, TFrmHlav
 GridView* TfrmHoroskop::add_grid(const QString& name, const models::Grid& shape) {
     auto* g = new GridView(name, shape.rows(), shape.cols(), this);
     grids_.insert(name, g);
+    // activated comes of a double-click and of Enter alike.
+    if (name == "planets" || name == "houses" || name == "angles" || name == "asteroids" || name == "aspects")
+        connect(g, &QAbstractItemView::activated, this,
+                [this, name](const QModelIndex& i) { GridDblClick(name, i.column(), i.row()); });
     return g;
 }
 

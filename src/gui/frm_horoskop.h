@@ -64,6 +64,8 @@ public:
     void BitVykladClick();
 private:
     QToolButton* add_report_tool();
+    // A double-click or Enter in a table: its texts into the texts window.
+    void GridDblClick(const QString& grid, int col, int row);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,6 +80,14 @@ private:
     void render();
     void zobraz_aspekty();
     sidora::models::AspectFilter filter() const;
+
+    // "Partneři": the person chooser for slot 2, then the partner window.
+public:
+    QToolButton* BitPartneri = nullptr;
+    void BitPartneriClick();
+private:
+    void add_partner_command(QHBoxLayout* tools);
+    bool partner_pending_ = false;
 
     sidora::data::AppState& state_;
     Shell& shell_;

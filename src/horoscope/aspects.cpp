@@ -70,15 +70,25 @@ Present present_bodies(const data::OrbTables& orbs, const std::array<bool, 6>& a
 
 AspectTable find_aspects(const ChartTable& chart, const data::OrbTables& orbs, const data::AspectDefs& defs,
                          const Present& present) {
+    return find_aspects_between(chart, present, chart, present, orbs, defs);
+}
+
+AspectTable find_aspects_between(const ChartTable& first, const Present& first_present, const ChartTable& second,
+                                 const Present& second_present, const data::OrbTables& orbs,
+                                 const data::AspectDefs& defs) {
     AspectTable t{};
-    auto lon = [&](int b) { return chart[at(b)].longitude; };
+    auto lon_a = [&](int b) { return first[at(b)].longitude; };
+    auto lon_b = [&](int b) { return second[at(b)].longitude; };
+    // An uncomputable angle is no place in the zodiac.
+    auto in_a = [&](int b) { return first_present[at(b)] && lon_a(b) != kNone; };
+    auto in_b = [&](int b) { return second_present[at(b)] && lon_b(b) != kNone; };
 
     // Planets with planets, nodes and angles, each pair with its own major orb.
     for (int a = kSlunce; a <= kPluto; ++a) {
-        if (!present[at(a)]) continue;
+        if (!in_a(a)) continue;
         for (int b = kSlunce; b <= kIc; ++b) {
-            if (!present[at(b)]) continue;
-            const double d = arc_distance(lon(a), lon(b));
+            if (!in_b(b)) continue;
+            const double d = arc_distance(lon_a(a), lon_b(b));
             const double major = orbs.orb_matrix[at(a)][at(b)];
             TAspectCell c = first_match(d, kMajorFirst, kMajorLast, defs, [&](int) { return major; });
             if (c.kod == 0) c = first_match(d, kMinorFirst, kMinorLast, defs, [&](int k) { return minor_orb(orbs, k); });
@@ -88,10 +98,10 @@ AspectTable find_aspects(const ChartTable& chart, const data::OrbTables& orbs, c
 
     // Pairs with a point 17..24: one orb for all codes, the larger one of two points.
     auto point_pair = [&](int a, int b) {
-        if (!present[at(a)] || !present[at(b)]) return;
+        if (!in_a(a) || !in_b(b)) return;
         double orb = a >= kCernaLuna ? point_orb(orbs, a) : 0;
         if (b >= kCernaLuna) orb = std::max(orb, point_orb(orbs, b));
-        const double d = arc_distance(lon(a), lon(b));
+        const double d = arc_distance(lon_a(a), lon_b(b));
         t[at(a)][at(b)] = first_match(d, kMajorFirst, kMinorLast, defs, [&](int k) {
             return k <= kMajorLast || row_on(orbs, k - kMinorFirst + 1) ? orb : -1;
         });

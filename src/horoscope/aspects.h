@@ -12,6 +12,11 @@ Present present_bodies(const data::OrbTables& orbs, const std::array<bool, 6>& a
 
 AspectTable find_aspects(const ChartTable& chart, const data::OrbTables& orbs, const data::AspectDefs& defs,
                          const Present& present);
+// The same search between two charts: cell [a][b] holds body a of `first` against body b
+// of `second` (the partner horoscope: the second person as `first`).
+AspectTable find_aspects_between(const ChartTable& first, const Present& first_present, const ChartTable& second,
+                                 const Present& second_present, const data::OrbTables& orbs,
+                                 const data::AspectDefs& defs);
 // Latitude parallels into lat, declination parallels into decl.
 void find_parallels(const ChartTable& chart, const data::OrbTables& orbs, const Present& present,
                     AspectTable& lat, AspectTable& decl);

@@ -14,8 +14,6 @@
 
 namespace sidora::models {
 
-inline constexpr const char* kDirectoryNotFound = "Adresář nenalezen!";
-inline constexpr const char* kTextNotFound = "Výklad nenalezen!!!";
 inline constexpr const char* kNoTextFound = "Žadný výklad nenalezen!";
 
 const std::string& body_label(int body);      // 1..24, "Vzest. uzel" …

@@ -15,8 +15,6 @@
 namespace sidora::models {
 
 inline constexpr const char* kNumeraDir = "numera";
-inline constexpr const char* kTextNotFound = "Výklad nenalezen!!!";
-inline constexpr const char* kDirectoryNotFound = "Adresář nenalezen!";
 
 // Everything the window shows of a person and its numbers.
 struct NumerologyView {

@@ -8,6 +8,10 @@
 
 namespace sidora::models {
 
+// The lookups' messages, shared by every report that reads a text library.
+inline constexpr const char* kTextNotFound = "Výklad nenalezen!!!";
+inline constexpr const char* kDirectoryNotFound = "Adresář nenalezen!";
+
 // The texts window's base size in points; it never changes.
 inline constexpr int kReportFontSize = 14;
 

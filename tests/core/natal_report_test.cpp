@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "data/report_flags.h"
+#include "models/natal_lookups.h"
 #include "models/natal_report.h"
 #include "temp_dir.h"
 
@@ -202,6 +203,65 @@ TEST(NatalReport, SingleLookupOutsideTheReportSaysNotFound) {
     auto r = s.report();
     EXPECT_FALSE(r.show_text(false, {1, 1, 0, 0, 0, 0, 0}));
     EXPECT_EQ(r.warnings(), std::vector<std::string>{models::kTextNotFound});
+}
+
+// Each table cell of the natal window that looks something up, and some that do not.
+TEST(NatalDoubleClick, EachCellLooksUpItsText) {
+    struct Case {
+        const char* grid;
+        int col, row;
+        const char* first_file;  // "" when nothing is looked up
+        const char* heading;     // a line the document must hold, or ""
+    };
+    const Case cases[] = {
+        {"planets", 1, 1, "P1Z1D1A0P0Z0D0.txt", ""},   // the name: sign and house
+        {"planets", 2, 2, "P2Z5D0A0P0Z0D0.txt", ""},   // the longitude: sign
+        {"planets", 8, 2, "P2Z0D5A0P0Z0D0.txt", ""},   // the house
+        {"planets", 3, 13, "P17Z9D0A0P0Z0D0.txt", ""}, // Černá Luna's sign glyph
+        {"planets", 5, 1, "", ""},
+        {"houses", 1, 2, "P0Z2D2A0P0Z0D0.txt", ""},    // a cusp in its sign
+        {"houses", 1, 4, "", ""},                      // an angle's house
+        {"houses", 4, 13, "P18Z0D9A0P0Z0D0.txt", ""},  // Vertex in its house
+        {"angles", 1, 0, "P13Z1D0A0P0Z0D0.txt", ""},
+        {"asteroids", 1, 1, "P20Z10D0A0P0Z0D0.txt", ""},
+        {"asteroids", 9, 1, "", "Aspekty planetky Ceres"},
+        {"aspects", 1, 1, "P1Z0D0A4P2Z0D0.txt", ""},   // Slunce trine Měsíc, first of 16
+        {"aspects", 2, 3, "", ""},                     // no aspect: grey, nothing
+        {"aspects", 0, 1, "", "Aspekty Měsíce"},       // a row's name lists its aspects
+        {"aspects", 1, 0, "", "Aspekty Slunce"},       // and so does a column's head
+        {"points", 1, 1, "", ""},
+    };
+    Fixture s;
+    s.chart.person.house_system = 1;
+    models::NatalView view;
+    view.aspects = models::aspect_grid(s.chart, s.defs, {});
+    view.asteroids.text(9, 1, "Vypiš");
+    for (const Case& c : cases) {
+        auto r = s.report();
+        const bool did = models::natal_double_click(r, s.chart, view, c.grid, c.col, c.row);
+        const std::string where = std::string(c.grid) + " " + std::to_string(c.col) + "," + std::to_string(c.row);
+        EXPECT_EQ(did, *c.first_file != '\0' || *c.heading != '\0') << where;
+        EXPECT_EQ(r.lookups().empty() ? "" : r.lookups().front().file, c.first_file) << where;
+        if (*c.heading) EXPECT_TRUE(has(texts(r, LineStyle::Section), c.heading)) << where;
+    }
+}
+
+TEST(NatalDoubleClick, MissingTextsAreReported) {
+    Fixture s;
+    s.chart.person.house_system = 1;
+    models::NatalView view;
+    view.aspects = models::aspect_grid(s.chart, s.defs, {});
+    auto single = s.report();
+    models::natal_double_click(single, s.chart, view, "planets", 2, 1);
+    EXPECT_EQ(single.warnings(), std::vector<std::string>{models::kTextNotFound});
+    auto aspect = s.report();
+    models::natal_double_click(aspect, s.chart, view, "aspects", 1, 1);
+    EXPECT_EQ(aspect.warnings(), std::vector<std::string>{models::kNoTextFound});
+    s.lib.add("P1Z1D0A0P0Z0D0.txt", "Slunce v Beranu.\r\n");
+    auto found = s.report();
+    models::natal_double_click(found, s.chart, view, "planets", 2, 1);
+    EXPECT_TRUE(found.warnings().empty());
+    EXPECT_TRUE(has(texts(found, LineStyle::Body), "Slunce v Beranu."));
 }
 
 TEST(ReportFlags, OnlyTenBytesAreRead) {
