@@ -193,6 +193,7 @@ QWidget* TfrmHoroskop::options_page() {
     }
     grid->setRowStretch(8, 1);
     grid->setColumnStretch(2, 1);
+    build_wheel(page, grid);
     return page;
 }
 
@@ -255,6 +256,7 @@ void TfrmHoroskop::render() {
         w->render(*g);
         w->fit();
     }
+    umisti_planety();
 }
 
 void TfrmHoroskop::zobraz_aspekty() {
@@ -285,6 +287,7 @@ void TfrmHoroskop::BitLegendaClick() {
 }
 
 void TfrmHoroskop::closeEvent(QCloseEvent* event) {
+    ZobrazClick(2);
     std::array<models::OptionBox, sidora::data::HorSet::kSize> boxes;
     for (std::size_t i = 0; i < options.size(); ++i) boxes[i].checked = options[i]->isChecked();
     try {
