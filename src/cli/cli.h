@@ -63,5 +63,6 @@ void add_view_command(Commands& commands);
 void add_animate_command(Commands& commands);
 void add_horoscope_command(Commands& commands);
 void add_partner_command(Commands& commands);
+void add_wheel_command(Commands& commands);
 
 }  // namespace sidora::cli

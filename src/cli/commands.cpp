@@ -57,6 +57,7 @@ void register_commands(Commands& c) {
     add_view_command(c);
     add_animate_command(c);
     add_horoscope_command(c);
+    add_wheel_command(c);
     add_places_command(c);
     add_persons_command(c);
     add_biorhythm_command(c);

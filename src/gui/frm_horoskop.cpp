@@ -200,6 +200,7 @@ QWidget* TfrmHoroskop::options_page() {
     }
     grid->setRowStretch(8, 1);
     grid->setColumnStretch(2, 1);
+    build_wheel(page, grid);
     return page;
 }
 
@@ -262,6 +263,7 @@ void TfrmHoroskop::render() {
         w->render(*g);
         w->fit();
     }
+    umisti_planety();
 }
 
 void TfrmHoroskop::zobraz_aspekty() {
@@ -292,6 +294,7 @@ void TfrmHoroskop::BitLegendaClick() {
 }
 
 void TfrmHoroskop::closeEvent(QCloseEvent* event) {
+    ZobrazClick(2);
     std::array<models::OptionBox, sidora::data::HorSet::kSize> boxes;
     for (std::size_t i = 0; i < options.size(); ++i) boxes[i].checked = options[i]->isChecked();
     try {

@@ -10,6 +10,7 @@
 #include "gui/shell.h"
 #include "horoscope/chart.h"
 #include "models/natal_window.h"
+#include "horoscope/wheel.h"
 
 class GridView;
 class QCheckBox;
@@ -88,6 +89,20 @@ public:
 private:
     void add_partner_command(QHBoxLayout* tools);
     bool partner_pending_ = false;
+    // The "Horoskop" tab: the wheel and "Zobraz" (frm_horoskop_wheel.cpp).
+public:
+    QWidget* wheel_canvas = nullptr;
+    class QButtonGroup* Zobraz = nullptr;
+    QLabel* LabelZobraz = nullptr;
+    class QTimer* Timer1 = nullptr;
+    const sidora::horoscope::WheelView& wheel() const { return wheel_; }
+    void ZobrazClick(int item);  // 0 "Tranzity", 1 "Partneři", 2 "Nic"
+    void Timer1Timer();
+private:
+    void build_wheel(QWidget* page, class QGridLayout* grid);
+    void umisti_planety();
+    void redraw_wheel();
+    sidora::horoscope::WheelView wheel_;
 
     sidora::data::AppState& state_;
     Shell& shell_;

@@ -40,12 +40,14 @@ QToolButton* command(const QString& text, const QString& name, const QString& hi
 
 }  // namespace
 
-bool TFrmPartner::is_open(const QWidget& main) {
+TFrmPartner* TFrmPartner::open_window(const QWidget& main) {
     // A closed window is hidden before it is released, so only a visible one counts.
-    for (const auto* w : main.findChildren<TFrmPartner*>(Qt::FindDirectChildrenOnly))
-        if (w->isVisible()) return true;
-    return false;
+    for (auto* w : main.findChildren<TFrmPartner*>(Qt::FindDirectChildrenOnly))
+        if (w->isVisible()) return w;
+    return nullptr;
 }
+
+bool TFrmPartner::is_open(const QWidget& main) { return open_window(main) != nullptr; }
 
 TFrmPartner::TFrmPartner(sidora::data::AppState& state, Shell& shell, sidora::horoscope::NatalChart first,
                          const sidora::data::TOsoba& second, QWidget* parent)

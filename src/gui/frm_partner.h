@@ -28,6 +28,7 @@ public:
 
     // One window at a time: true while one of main's is shown.
     static bool is_open(const QWidget& main);
+    static TFrmPartner* open_window(const QWidget& main);
 
     const sidora::horoscope::PartnerChart& partner() const { return partner_; }
     const sidora::models::PartnerView& view() const { return view_; }

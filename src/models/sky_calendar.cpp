@@ -173,6 +173,7 @@ void SkyCalendar::keep_bodies(const data::AppState& s) {
     b.zone_offset = s.zone_offset;
     b.place_name = s.current_place.name;
     b.horizon = e.horizon_table;
+    b.body_table = e.body_table;
     b.sun_longitude = e.body_table[engine::kSun].longitude;
     b.sun_distance = e.body_table[engine::kSun].distance;
     b.helio_longitude[0] = engine::normalize_deg(b.sun_longitude + 180);

@@ -55,6 +55,7 @@ struct SkyView {
         // 0 Earth (the Sun's longitude + 180° and its distance), 1..8 Mercury..Pluto; degrees, AU.
         std::array<double, 9> helio_longitude{}, helio_distance{};
         double sun_longitude = 0, sun_distance = 0;
+        engine::BodyTable body_table;  // the transits over the natal wheel
     };
     Bodies bodies;
 

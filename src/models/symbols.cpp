@@ -13,6 +13,13 @@ std::string symbol_glyph(unsigned char c) {
         case '>': return "☋";
         case 'm': return "℞";
         case kBlackMoonLetter: return "⚸";
+        case kFortuneLetter: return "⊗";
+        case kVertexLetter: return "Vx";
+        case kCeresLetter: return "⚳";
+        case kCeresLetter + 1: return "⚴";
+        case kCeresLetter + 2: return "⚵";
+        case kCeresLetter + 3: return "⚶";
+        case kCeresLetter + 4: return "⚷";
         default: return std::string(1, static_cast<char>(c));
     }
 }

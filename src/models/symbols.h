@@ -23,4 +23,14 @@ inline unsigned char body_letter(int chart_body) {
     return chart_body == 17 ? kBlackMoonLetter : 0;
 }
 
+// The wheel's other glyphs: the Part of Fortune, the Vertex and Ceres .. Chiron (131..137).
+inline constexpr unsigned char kFortuneLetter = 131, kVertexLetter = 132, kCeresLetter = 133;
+// The letter of a wheel slot: the bodies as body_letter, but slot 12 is the Part of Fortune.
+inline unsigned char wheel_letter(int slot) {
+    if (slot == 12) return kFortuneLetter;
+    if (slot == 18) return kVertexLetter;
+    if (slot >= 20 && slot <= 24) return static_cast<unsigned char>(kCeresLetter + slot - 20);
+    return body_letter(slot);
+}
+
 }  // namespace sidora::models
