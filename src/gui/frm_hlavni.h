@@ -10,6 +10,7 @@
 #include "gui/shell.h"
 #include "models/commands.h"
 #include "models/sky_calendar.h"
+#include "tables/choice.h"
 
 class GridView;
 class MoonPicture;
@@ -168,4 +169,14 @@ private:
     TFrmNumero* numero_ = nullptr;
     void add_cycle_tools();
     bool shown_once_ = false;
+
+    // Tables and searches: their three dialogs share one span for the run.
+public:
+    sidora::tables::SharedSpan& table_span() { return table_span_; }
+    void ToolButton23Click();  // the tables dialog
+    void ToolButton17Click();  // the sky search
+private:
+    void add_table_tools();
+    sidora::tables::SharedSpan table_span_;
+    class TFrmSpocti* spocti_ = nullptr;
 };

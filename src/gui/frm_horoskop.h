@@ -78,4 +78,11 @@ private:
     sidora::models::NatalView view_;
     QMap<QString, GridView*> grids_;
     TFrmlegenda* legend_ = nullptr;
+
+    // "Hledej" (CTRL-H): the transit search over this window's chart.
+public:
+    QToolButton* BitHledej = nullptr;
+    void BitHledejClick();
+private:
+    void add_search_command(QLayout* tools);
 };
