@@ -10,6 +10,7 @@
 #include "gui/shell.h"
 #include "models/commands.h"
 #include "models/sky_calendar.h"
+#include "tables/choice.h"
 
 class GridView;
 class MoonPicture;
@@ -182,4 +183,13 @@ public:
 private:
     QPointer<TFrmVyklady> vyklady_;
     QPointer<TFrmVyklady1> vyklady1_;
+    // Tables and searches: their three dialogs share one span for the run.
+public:
+    sidora::tables::SharedSpan& table_span() { return table_span_; }
+    void ToolButton23Click();  // the tables dialog
+    void ToolButton17Click();  // the sky search
+private:
+    void add_table_tools();
+    sidora::tables::SharedSpan table_span_;
+    class TFrmSpocti* spocti_ = nullptr;
 };

@@ -114,6 +114,7 @@ void TFrmHlavni::build_tool_bar() {
     connect(now_key, &QShortcut::activated, this, &TFrmHlavni::horoscope_of_now);
     add_tool("ToolButton26", "▶", "Animace (CTRL-ALT-A]", "Ctrl+Alt+A", [this] { ToolButton26Click(); });
     add_cycle_tools();
+    add_table_tools();
     add_tool("ToolButton8", "+D", "Přidej den (CTRL-D)", "Ctrl+D", [this] { step(Step::NextDay); });
     add_tool("ToolButton18", "+M", "Přidej měsíc (CTRL-M)", "Ctrl+M", [this] { step(Step::NextMonth); });
     add_tool("ToolButton10", "+R", "Přidej rok (CTRL-R)", "Ctrl+R", [this] { step(Step::NextYear); });

@@ -119,4 +119,10 @@ public:
 
 private:
     void add_editor_commands(QHBoxLayout* tools);
+    // "Hledej" (CTRL-H): the transit search over this window's chart.
+public:
+    QToolButton* BitHledej = nullptr;
+    void BitHledejClick();
+private:
+    void add_search_command(QLayout* tools);
 };
