@@ -6,8 +6,10 @@
 
 namespace sidora::cli {
 
-bool save_drawing_png(const models::Drawing& drawing, const std::string& file) {
-    // Fonts need an application object; no display is needed for an image.
+namespace {
+
+// Fonts need an application object; no display is needed for an image.
+void ensure_application() {
     if (!QGuiApplication::instance()) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
@@ -15,7 +17,18 @@ bool save_drawing_png(const models::Drawing& drawing, const std::string& file) {
         static char* argv[] = {name, nullptr};
         static QGuiApplication app(argc, argv);
     }
+}
+
+}  // namespace
+
+bool save_drawing_png(const models::Drawing& drawing, const std::string& file) {
+    ensure_application();
     return render::save_png(drawing, QString::fromStdString(file));
+}
+
+bool save_drawing_svg(const models::Drawing& drawing, const std::string& file, const std::string& title) {
+    ensure_application();
+    return render::save_svg(drawing, QString::fromStdString(file), QString::fromStdString(title));
 }
 
 }  // namespace sidora::cli
