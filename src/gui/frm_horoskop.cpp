@@ -64,6 +64,7 @@ TfrmHoroskop::TfrmHoroskop(sidora::data::AppState& state, Shell& shell, TFrmHlav
     auto* prenes_key = new QShortcut(QKeySequence("Ctrl+E"), this);
     prenes_key->setObjectName("KeyPrenes");
     connect(prenes_key, &QShortcut::activated, this, &TfrmHoroskop::BitPrenesClick);
+    add_side_command(tools);
     for (QToolButton* b : {BitPrenes, BitPomoc, BitZavri}) tools->addWidget(b);
     tools->addStretch(1);
 

@@ -78,4 +78,14 @@ private:
     sidora::models::NatalView view_;
     QMap<QString, GridView*> grids_;
     TFrmlegenda* legend_ = nullptr;
+
+    // "Z boku": the side view of this chart, at most one, closed with this window.
+public:
+    class TFrmProstor* prostor() const { return prostor_; }
+    void BitZbokuClick();
+    QToolButton* BitZboku = nullptr;
+
+private:
+    void add_side_command(class QHBoxLayout* tools);
+    class TFrmProstor* prostor_ = nullptr;
 };
