@@ -1,13 +1,19 @@
-// sidora-cli view helio|sphere: the pictures of the views for one tick of the main window,
-// every drawn element with its pixels, colour and hint.
+// sidora-cli view helio|sphere|side: the pictures of the views, for one tick of the main
+// window or of a natal horoscope, every drawn element with its pixels, colour and hint.
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <vector>
 
+#include "cli/birth_options.h"
 #include "cli/cli.h"
 #include "cli/options.h"
 #include "cli/view_json.h"
+#include "data/hor_set.h"
+#include "horoscope/natal.h"
 #include "models/helio_view.h"
+#include "models/side_view.h"
 #include "models/sphere_view.h"
 #include "models/symbols.h"
 #ifdef SIDORA_RENDER
@@ -20,10 +26,15 @@ namespace {
 // The stars of the command line's pictures are always the same.
 constexpr std::uint32_t kStarSeed = 1;
 
+// --png and --svg of every view.
+struct PictureOptions {
+    std::optional<std::string> png, svg;
+};
+
 struct HelioCommand {
     MomentOptions moment;
     OutputOptions out;
-    std::optional<std::string> png;
+    PictureOptions picture;
     std::string distances = "stejne";
     bool inner = false, horoscope = false;
     int size = models::kHelioMinimumView;
@@ -33,19 +44,44 @@ struct SphereCommand {
     MomentOptions moment;
     PlaceOptions place;
     OutputOptions out;
-    std::optional<std::string> png;
+    PictureOptions picture;
 };
 
-// The picture into a file when asked; the refusal's status when it cannot be written.
-std::optional<int> write_png(const std::optional<std::string>& file, const models::Drawing& drawing) {
-    if (!file) return std::nullopt;
+struct SideCommand {
+    BirthOptions birth;
+    OutputOptions out;
+    PictureOptions picture;
+    std::string axis = "sirka";
+    std::vector<int> aspects;
+    bool parallels = false, houses = false;
+    int width = models::kSideWindowWidth;
+};
+
+// The picture into the files asked for; the refusal's status when one cannot be written.
+std::optional<int> write_pictures(const PictureOptions& files, const models::Drawing& drawing, const std::string& title) {
+    if (!files.png && !files.svg) return std::nullopt;
 #ifdef SIDORA_RENDER
-    if (save_drawing_png(drawing, *file)) return std::nullopt;
-    return refuse("Obrázek nelze uložit do " + printable(*file) + ".");
+    if (files.png && !save_drawing_png(drawing, *files.png)) {
+        return refuse("Obrázek nelze uložit do " + printable(*files.png) + ".");
+    }
+    if (files.svg && !save_drawing_svg(drawing, *files.svg, title)) {
+        return refuse("Obrázek nelze uložit do " + printable(*files.svg) + ".");
+    }
+    return std::nullopt;
 #else
     (void)drawing;
+    (void)title;
     return refuse("Tento program obrázky nekreslí (sestaven bez Qt).");
 #endif
+}
+
+void add_picture_options(CLI::App* command, PictureOptions& files) {
+    command->add_option_function<std::string>("--png", [&files](const std::string& v) { files.png = v; },
+                                              "Uloží i obrázek pohledu do souboru PNG")
+        ->type_name("SOUBOR.png");
+    command->add_option_function<std::string>("--svg", [&files](const std::string& v) { files.svg = v; },
+                                              "Uloží i obrázek pohledu do souboru SVG")
+        ->type_name("SOUBOR.svg");
 }
 
 // One tick of the main window at the chosen moment and place.
@@ -70,7 +106,7 @@ int run_helio(data::AppState& state, const HelioCommand& o) {
     models::SkyCalendar sky;
     const models::SkyView& v = tick(state, sky, choose(o.moment, state), state.current_place);
     const models::HelioView view = models::helio_view(v.bodies, h, models::star_field(h.view_size, kStarSeed));
-    if (const auto refused = write_png(o.png, view.drawing)) return *refused;
+    if (const auto refused = write_pictures(o.picture, view.drawing, view.caption)) return *refused;
     if (!o.out.json) {
         std::cout << view.caption << "\n";
         for (const auto& p : view.planets) {
@@ -103,7 +139,7 @@ int run_sphere(data::AppState& state, const SphereCommand& o) {
     models::SkyCalendar sky;
     const models::SkyView& v = tick(state, sky, choose(o.moment, state), *place);
     const models::SphereView view = models::sphere_view(v.bodies);
-    if (const auto refused = write_png(o.png, view.drawing)) return *refused;
+    if (const auto refused = write_pictures(o.picture, view.drawing, view.caption)) return *refused;
     if (!o.out.json) {
         std::cout << view.caption << "\n" << models::sky_legend()[static_cast<std::size_t>(view.sky_state - 1)].text
                   << "\n";
@@ -133,6 +169,92 @@ std::string size_problem(const std::string& v) {
     return n >= models::kHelioMinimumView && n <= 4000 ? "" : "neplatná velikost „" + v + "“ (400 až 4000 bodů)";
 }
 
+// "2,3,14" as codes; empty when any part is not a code.
+std::vector<int> aspect_codes(const std::string& v) {
+    std::vector<int> codes;
+    std::size_t start = 0;
+    while (start <= v.size()) {
+        const std::size_t comma = std::min(v.find(',', start), v.size());
+        const std::string part = v.substr(start, comma - start);
+        const bool digits = !part.empty() && part.size() <= 2 && part.find_first_not_of("0123456789") == std::string::npos;
+        const int k = digits ? std::stoi(part) : 0;
+        if (k < 2 || k > 14) return {};
+        codes.push_back(k);
+        start = comma + 1;
+    }
+    return codes;
+}
+
+std::string aspects_problem(const std::string& v) {
+    return aspect_codes(v).empty() ? "neplatné aspekty „" + v + "“ (kódy 2 až 14 oddělené čárkou)" : "";
+}
+
+std::string axis_problem(const std::string& v) {
+    return v == "sirka" || v == "deklinace" ? "" : "neplatná osa „" + v + "“ (sirka nebo deklinace)";
+}
+
+std::string width_problem(const std::string& v) {
+    const bool digits = !v.empty() && v.size() <= 4 && v.find_first_not_of("0123456789") == std::string::npos;
+    const int n = digits ? std::stoi(v) : 0;
+    return n >= models::kSideWindowWidth && n <= 4000 ? "" : "neplatná šířka „" + v + "“ (630 až 4000 bodů)";
+}
+
+Json boxes_json(const models::SideBoxes& boxes) {
+    Json out = Json::array();
+    for (const auto& b : boxes) out.push_back({{"text", b.text}, {"enabled", b.enabled}, {"checked", b.checked}});
+    return out;
+}
+
+int run_side(data::AppState& state, const SideCommand& o) {
+    data::TOsoba person;
+    if (const auto refusal = choose_birth(state, o.birth, person)) return refuse(*refusal);
+    const horoscope::NatalChart chart = horoscope::compute_natal(state, person);
+    for (const auto& w : chart.warnings) std::cerr << w << "\n";
+    // The boxes the options tick; those the orb tables switch off stay unticked, as in the window.
+    data::HorSet ticked;
+    for (int k : o.aspects) ticked.options[static_cast<std::size_t>(k - 2)] = true;
+    ticked.options[data::HorSet::kDrawHouses] = o.houses;
+    models::SideBoxes boxes = models::side_boxes(ticked, state.orbs);
+    boxes[models::kSideParallel].checked = boxes[models::kSideParallel].enabled && o.parallels;
+    boxes[models::kSideContraparallel].checked = boxes[models::kSideContraparallel].enabled && o.parallels;
+    for (int k : o.aspects) {
+        if (!boxes[static_cast<std::size_t>(k - 2)].enabled) {
+            std::cerr << "Aspekt " << boxes[static_cast<std::size_t>(k - 2)].text << " je v orbisech vypnut.\n";
+        }
+    }
+    if (o.parallels && !boxes[models::kSideParallel].enabled) std::cerr << "Paralely jsou v orbisech vypnuty.\n";
+
+    const models::SideAxis axis = o.axis == "deklinace" ? models::SideAxis::Declination : models::SideAxis::Latitude;
+    const models::SideData data = models::side_data(chart, state.orbs);
+    const models::SideView view =
+        models::side_view(data, axis, boxes, o.width, state.astro.zodiacal_notation != 0);
+    if (const auto refused = write_pictures(o.picture, view.drawing, view.caption)) return *refused;
+    const models::SidePlacement& p = view.placed;
+    if (!o.out.json) {
+        std::cout << printable(view.caption) << "\n" << p.middle_label << ", " << p.top_label << " až "
+                  << p.bottom_label << "\n";
+        for (const auto& b : p.bodies) std::cout << "  " << b.hint << "   [" << b.x << ", " << b.y << "]\n";
+        return 0;
+    }
+    Json bodies = Json::array();
+    for (const auto& b : p.bodies) {
+        const auto& row = data.rows[static_cast<std::size_t>(b.body)];
+        bodies.push_back({{"number", b.body}, {"name", b.name}, {"longitude", row.longitude}, {"value", b.value},
+                          {"x", b.x}, {"y", b.y}, {"left", b.left}, {"top", b.top}, {"hint", b.hint}});
+    }
+    Json cusps = Json::array();
+    for (std::size_t i = 0; i < 12; ++i) cusps.push_back(data.houses[i]);
+    Json j = {{"caption", view.caption},
+              {"axis", o.axis},
+              {"scale", {{"m", p.m}, {"top", p.top_label}, {"bottom", p.bottom_label}, {"middle", p.middle_label}}},
+              {"boxes", boxes_json(boxes)},
+              {"cusps", cusps},
+              {"bodies", bodies},
+              {"drawing", drawing_json(view.drawing)}};
+    print_json(j, o.out);
+    return 0;
+}
+
 }  // namespace
 
 std::string colour_text(const models::Rgb& c) {
@@ -150,7 +272,8 @@ Json drawing_json(const models::Drawing& d) {
             case K::Fill: item = {{"kind", "fill"}, {"x", i.x}, {"y", i.y}, {"w", i.w}, {"h", i.h}}; break;
             case K::Frame: item = {{"kind", "frame"}, {"x", i.x}, {"y", i.y}, {"w", i.w}, {"h", i.h}}; break;
             case K::Line:
-                item = {{"kind", "line"}, {"x1", i.x}, {"y1", i.y}, {"x2", i.x2}, {"y2", i.y2}, {"dashed", i.dashed}};
+                item = {{"kind", "line"}, {"x1", i.x}, {"y1", i.y}, {"x2", i.x2}, {"y2", i.y2}, {"dashed", i.dashed},
+                        {"pen", i.pen}};
                 break;
             case K::Ellipse: item = {{"kind", "ellipse"}, {"x", i.x}, {"y", i.y}, {"w", i.w}, {"h", i.h}}; break;
             case K::Body:
@@ -187,9 +310,7 @@ void add_view_command(Commands& c) {
                                             "Strana čtvercové kresby v bodech (400 a více)")
         ->type_name("N")
         ->check(czech_check(size_problem));
-    helio->add_option_function<std::string>("--png", [h](const std::string& v) { h->png = v; },
-                                            "Uloží i obrázek pohledu do souboru PNG")
-        ->type_name("SOUBOR.png");
+    add_picture_options(helio, h->picture);
     add_output_options(helio, h->out);
     c.on_run(helio, [h](data::AppState& state) { return run_helio(state, *h); });
 
@@ -197,11 +318,30 @@ void add_view_command(Commands& c) {
     CLI::App* sphere = c.add(*view, "sphere", "Planety na obloze: azimut a výška, barva oblohy podle Slunce");
     add_moment_options(sphere, s->moment);
     add_place_options(sphere, s->place);
-    sphere->add_option_function<std::string>("--png", [s](const std::string& v) { s->png = v; },
-                                             "Uloží i obrázek pohledu do souboru PNG")
-        ->type_name("SOUBOR.png");
+    add_picture_options(sphere, s->picture);
     add_output_options(sphere, s->out);
     c.on_run(sphere, guarded([s](data::AppState& state) { return run_sphere(state, *s); }));
+
+    auto b = std::make_shared<SideCommand>();
+    CLI::App* side = c.add(*view, "side", "Horoskop z boku: planety podle délky a šířky nebo deklinace, aspekty, "
+                                          "paralely a domy");
+    add_birth_options(side, b->birth);
+    side->add_option("--axis", b->axis, "Osa Y: sirka (šířka, jinak) nebo deklinace")
+        ->type_name("sirka|deklinace")
+        ->check(czech_check(axis_problem));
+    side->add_option_function<std::string>("--aspects", [b](const std::string& v) { b->aspects = aspect_codes(v); },
+                                           "Kreslené aspekty, kódy 2 (sextil) až 14 (kvinkunx) oddělené čárkou")
+        ->type_name("2,3,…")
+        ->check(czech_check(aspects_problem));
+    side->add_flag("--parallels", b->parallels, "Kreslí paralely a kontraparalely");
+    side->add_flag("--houses", b->houses, "Kreslí domy");
+    side->add_option_function<std::string>("--width", [b](const std::string& v) { b->width = std::stoi(v); },
+                                           "Šířka okna v bodech (630 a více, pruh je o 10 užší)")
+        ->type_name("N")
+        ->check(czech_check(width_problem));
+    add_picture_options(side, b->picture);
+    add_output_options(side, b->out);
+    c.on_run(side, guarded([b](data::AppState& state) { return run_side(state, *b); }));
 }
 
 }  // namespace sidora::cli

@@ -28,4 +28,9 @@ bool save_drawing_png(const models::Drawing& drawing, const std::string& file) {
     return render::save_png(drawing, QString::fromStdString(file));
 }
 
+bool save_drawing_svg(const models::Drawing& drawing, const std::string& file, const std::string& title) {
+    ensure_paint_application();
+    return render::save_svg(drawing, QString::fromStdString(file), QString::fromStdString(title));
+}
+
 }  // namespace sidora::cli

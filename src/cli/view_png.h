@@ -1,5 +1,5 @@
 #pragma once
-// The views' drawings as PNG files, painted headless by the render library.
+// The views' drawings as PNG and SVG files, painted headless by the render library.
 #include <string>
 
 #include "models/drawing.h"
@@ -12,5 +12,7 @@ void ensure_paint_application();
 
 // False when the file cannot be written.
 bool save_drawing_png(const models::Drawing& drawing, const std::string& file);
+// The same as SVG, titled.
+bool save_drawing_svg(const models::Drawing& drawing, const std::string& file, const std::string& title);
 
 }  // namespace sidora::cli

@@ -69,7 +69,7 @@ public:
     TFrmHelio& helio_window() const { return *helio_; }
     TFrmAnim& animation_window() const { return *anim_; }
     TFrmSfera* sphere_window() const;
-    // Shows the view "helio", "sphere" or "anim" after its first refresh; null for another name.
+    // Shows the view "helio", "sphere", "side" or "anim" after its first refresh; null for another name.
     QWidget* show_view(const QString& name);
 
 public slots:

@@ -1,9 +1,12 @@
-// The main window's views: the heliocentric view, the animation and the celestial sphere.
+// The main window's views: the heliocentric view, the animation, the celestial sphere and the
+// side view of the moment's horoscope.
 #include <QTimer>
 
 #include "gui/frm_anim.h"
 #include "gui/frm_helio.h"
 #include "gui/frm_hlavni.h"
+#include "gui/frm_horoskop.h"
+#include "gui/frm_prostor.h"
 #include "gui/frm_sfera.h"
 
 void TFrmHlavni::build_views() {
@@ -36,6 +39,13 @@ QWidget* TFrmHlavni::show_view(const QString& name) {
     if (name == "sphere") {
         ToolButton22Click();
         return sfera_;
+    }
+    if (name == "side") {
+        // The side view of the shown moment's horoscope.
+        if (!horoskop_) horoscope_of_now();
+        if (!horoskop_) return nullptr;
+        horoskop_->BitZbokuClick();
+        return horoskop_->prostor();
     }
     if (name == "anim") {
         ToolButton26Click();

@@ -66,6 +66,7 @@ TfrmHoroskop::TfrmHoroskop(sidora::data::AppState& state, Shell& shell, TFrmHlav
     prenes_key->setObjectName("KeyPrenes");
     connect(prenes_key, &QShortcut::activated, this, &TfrmHoroskop::BitPrenesClick);
     add_search_command(tools);
+    add_side_command(tools);
     for (QToolButton* b : {BitPrenes, BitPomoc, BitZavri}) tools->addWidget(b);
     tools->insertWidget(0, add_report_tool());
     add_partner_command(tools);

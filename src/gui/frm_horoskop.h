@@ -125,4 +125,13 @@ public:
     void BitHledejClick();
 private:
     void add_search_command(QLayout* tools);
+    // "Z boku": the side view of this chart, at most one, closed with this window.
+public:
+    class TFrmProstor* prostor() const { return prostor_; }
+    void BitZbokuClick();
+    QToolButton* BitZboku = nullptr;
+
+private:
+    void add_side_command(class QHBoxLayout* tools);
+    class TFrmProstor* prostor_ = nullptr;
 };

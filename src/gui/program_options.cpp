@@ -29,7 +29,9 @@ std::string moment_problem(const std::string& v) {
     return sidora::models::parse_moment(v) ? "" : "neplatný okamžik „" + v + "“ (očekáváno RRRR-MM-DDTHH:MM[:SS])";
 }
 std::string view_problem(const std::string& v) {
-    return v == "helio" || v == "sphere" || v == "anim" ? "" : "neplatný pohled „" + v + "“ (helio, sphere nebo anim)";
+    return v == "helio" || v == "sphere" || v == "side" || v == "anim"
+               ? ""
+               : "neplatný pohled „" + v + "“ (helio, sphere, side nebo anim)";
 }
 std::string not_empty(const std::string& v) { return v.empty() ? "hodnota nesmí být prázdná" : ""; }
 
@@ -68,8 +70,8 @@ std::optional<int> read_program_options(int argc, char** argv, ProgramOptions& o
         ->type_name("SOUBOR.png")
         ->check(check(not_empty));
     app.add_option_function<std::string>("--view", [&o](const std::string& v) { o.view = v; },
-                                          "Po prvním tiku otevře pohled; se --screenshot uloží jeho obraz")
-        ->type_name("helio|sphere|anim")
+                                          "Po prvním tiku otevře pohled (side: horoskop okamžiku z boku); se --screenshot uloží jeho obraz")
+        ->type_name("helio|sphere|side|anim")
         ->check(check(view_problem));
     app.add_option_function<std::string>(
            "--quit-after", [&o](const std::string& v) { o.quit_after = std::stoi(v); },

@@ -12,7 +12,7 @@ struct ProgramOptions {
     std::optional<int> tab;         // 1..7
     std::optional<int> quit_after;  // milliseconds
     std::optional<std::string> screenshot;
-    std::optional<std::string> view;  // "helio", "sphere" or "anim", opened after the first tick
+    std::optional<std::string> view;  // "helio", "sphere", "side" or "anim", opened after the first tick
 };
 
 // Reads argv (after Qt has taken its own options). Returns the exit status when the program

@@ -24,6 +24,7 @@ struct DrawItem {
     Rgb fill;
     bool filled = false;
     bool dashed = false;
+    int pen = 1;  // a line's width in pixels
     bool symbol = false;  // `text` holds letters of the symbol font
     int size = 12;
     int align = 0;  // Text in its rectangle: 0 centred, 1 left, 2 right

@@ -1,7 +1,9 @@
 #include "render/painter.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QPen>
+#include <QSvgGenerator>
 
 #include "models/symbols.h"
 #include "render/symbol_font.h"
@@ -34,7 +36,7 @@ void paint(QPainter& p, const models::Drawing& d, const std::function<bool(const
             case K::Line:
                 // Pixel lines as the models count them, without smoothing.
                 p.setRenderHint(QPainter::Antialiasing, false);
-                p.setPen(QPen(qcolour(i.color), 1, i.dashed ? Qt::DashLine : Qt::SolidLine));
+                p.setPen(QPen(qcolour(i.color), i.pen, i.dashed ? Qt::DashLine : Qt::SolidLine));
                 p.drawLine(i.x, i.y, i.x2, i.y2);
                 break;
             case K::Ellipse:
@@ -78,5 +80,27 @@ QImage image(const models::Drawing& d) {
 }
 
 bool save_png(const models::Drawing& d, const QString& file) { return image(d).save(file, "PNG"); }
+
+bool save_svg(const models::Drawing& d, const QString& file, const QString& title) {
+    // The generator reports no failure of its own: open the file here to know.
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const QSize size(std::max(1, d.width), std::max(1, d.height));
+    QSvgGenerator svg;
+    svg.setOutputDevice(&out);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(title);
+    svg.setResolution(96);
+    {
+        QPainter p;
+        if (!p.begin(&svg)) return false;
+        p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+        paint(p, d);
+        p.end();
+    }
+    out.close();
+    return out.error() == QFileDevice::NoError;
+}
 
 }  // namespace sidora::render

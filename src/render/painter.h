@@ -20,4 +20,7 @@ QImage image(const models::Drawing& drawing);
 // The drawing as a PNG file; false when it cannot be written.
 bool save_png(const models::Drawing& drawing, const QString& file);
 
+// The drawing as an SVG file of its size in pixels, titled; false when it cannot be written.
+bool save_svg(const models::Drawing& drawing, const QString& file, const QString& title);
+
 }  // namespace sidora::render
