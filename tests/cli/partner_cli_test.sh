@@ -31,6 +31,17 @@ check "partner sum file consumed" "no" "$([ -e "$d/Partner/Psuma.dat" ] && echo 
 check "title" '"PARTNERSKÝ HOROSKOP"' "$(echo "$r" | field 'r["lines"][0]["text"]')"
 check "end mark" '"KONEC."' "$(echo "$r" | field 'r["lines"][-1]["text"]')"
 check "some partner text found" "true" "$(echo "$r" | field 'any(l["found"] for l in r["lookups"])')"
+# Every house and aspect lookup the partner library covers is answered.
+missing=$(echo "$r" | python3 -c 'import json, re, sys
+r = json.load(sys.stdin)
+for l in r["lookups"]:
+    p, z, d, a, q, y, e = map(int, re.match(r"RP(\d+)Z(\d+)D(\d+)A(\d+)P(\d+)Z(\d+)D(\d+)", l["file"]).groups())
+    body = 1 <= p <= 10 and z == d == a == q == y == 0 and 1 <= e <= 12
+    house = p == z == a == q == y == 0 and 1 <= d <= 12 and 1 <= e <= 12
+    aspect = 1 <= a <= 5 and 1 <= p <= 5 and 1 <= q <= 5 and z == d == y == e == 0
+    if (body or house or aspect) and not l["found"]:
+        print(l["file"])')
+check "the partner library covers the pair" "" "$missing"
 check "stavpar.mem" "01010101" "$(od -An -tx1 "$d/stavpar.mem" | tr -d ' \n')"
 off=$("$cli" --dir "$d" partner --person Jan --partner Jana --report 0000 --json --compact)
 check "all off: no lookups" "0" "$(echo "$off" | field 'len(r["lookups"])')"

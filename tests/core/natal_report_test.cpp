@@ -242,7 +242,9 @@ TEST(NatalDoubleClick, EachCellLooksUpItsText) {
         const std::string where = std::string(c.grid) + " " + std::to_string(c.col) + "," + std::to_string(c.row);
         EXPECT_EQ(did, *c.first_file != '\0' || *c.heading != '\0') << where;
         EXPECT_EQ(r.lookups().empty() ? "" : r.lookups().front().file, c.first_file) << where;
-        if (*c.heading) EXPECT_TRUE(has(texts(r, LineStyle::Section), c.heading)) << where;
+        if (*c.heading) {
+            EXPECT_TRUE(has(texts(r, LineStyle::Section), c.heading)) << where;
+        }
     }
 }
 
