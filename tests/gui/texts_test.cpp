@@ -22,6 +22,8 @@
 #include "gui/frm_astro_dat.h"
 #include "gui/frm_horoskop.h"
 #include "gui/frm_texty.h"
+#include "gui/frm_vyklady.h"
+#include "gui/grid_view.h"
 #include "gui/frm_vyber.h"
 #include "gui_fixture.h"
 #include "horoscope/interpretation.h"
@@ -323,6 +325,37 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(f->main.get()));
         QTest::keyClick(f->main.get(), Qt::Key_L, Qt::ControlModifier);
         QCOMPARE(natal.count(), 2);
+        QVERIFY(f->main->natal_editor() && f->main->natal_editor()->isVisible());
+        b->menu()->actions()[1]->trigger();
+        QVERIFY(f->main->partner_editor() && f->main->partner_editor()->isVisible());
+        delete f->main->natal_editor();
+        delete f->main->partner_editor();
+    }
+
+    // A double-click in "Planety" adds the text of the cell to the texts window; Enter on a
+    // house cell whose text is gone warns.
+    void table_cells_show_their_texts() {
+        start();
+        TfrmHoroskop* horoskop = compute("Jana Nováková");
+        QVERIFY(horoskop);
+        QVERIFY(!sidora::horoscope::save_text(path("texty/P1Z3D0A0P0Z0D0.txt"), "Slunce svítí."));
+        GridView* planets = horoskop->grid("planets");
+        for (int i = 0; i < horoskop->PageControl1->count(); ++i)
+            if (horoskop->PageControl1->tabText(i) == "Planety") horoskop->PageControl1->setCurrentIndex(i);
+        const QRect sign = planets->visualRect(planets->model()->index(1, 2));
+        // A double-click follows a press, as a user's does.
+        QTest::mouseClick(planets->viewport(), Qt::LeftButton, {}, sign.center());
+        QTest::mouseDClick(planets->viewport(), Qt::LeftButton, {}, sign.center());
+        const auto lines = texts();
+        QCOMPARE(lines, (std::vector<std::string>{"Slunce v Blížencích", "Slunce svítí.", ""}));
+        QVERIFY(texts_window().isVisible());
+
+        const int house = horoskop->chart().chart_table[1].dum;
+        std::filesystem::remove(path(QString("texty/P1Z0D%1A0P0Z0D0.txt").arg(house)));
+        planets->setCurrentCell(1, 8);
+        QTest::keyClick(planets, Qt::Key_Return);
+        QCOMPARE(f->pozor.text(), QString("Výklad nenalezen!!!"));
+        QCOMPARE(texts().size(), lines.size());
     }
 };
 
