@@ -2,6 +2,7 @@
 #include "cli/cli.h"
 #include "cli/cycles_options.h"
 #include "cli/options.h"
+#include "cli/texts_output.h"
 #include "data/startup.h"
 #include "engine/zones.h"
 #include "models/moment_args.h"
@@ -41,12 +42,7 @@ int run(data::AppState& state, const NumOptions& o) {
             p.lon_deg = o.lon->deg, p.lon_min = o.lon->min, p.east = o.lon->positive ? 1 : 0;
         }
     }
-    if (o.reading && data::installation_requested(state)) {
-        // A fresh data directory holds the delivered texts still packed.
-        data::InstallProgress quiet{[](const std::string&, int) {}, [](int) {}, [] {},
-                                    [](const std::string& text) { std::cerr << text << "\n"; }};
-        data::install_interpretations(state, quiet);
-    }
+    if (o.reading) install_pending_texts(state);
     models::NumerologyWindow window(state);
     if (auto why = window.set_person(p)) return refuse(*why);
     const auto& v = *window.view();
@@ -56,17 +52,8 @@ int run(data::AppState& state, const NumOptions& o) {
         models::StyledDocument doc;
         const auto warning = window.reading(doc);
         if (o.output.json) {
-            Json lines = Json::array();
-            for (const auto& l : doc.lines())
-                lines.push_back({{"text", l.text},
-                                 {"style", models::style_name(l.style)},
-                                 {"colour", {l.colour.r, l.colour.g, l.colour.b}},
-                                 {"size", l.size},
-                                 {"bold", l.bold},
-                                 {"italic", l.italic},
-                                 {"underline", l.underline}});
             Json j;
-            j["lines"] = lines;
+            j["lines"] = lines_json(doc, true);
             j["warnings"] = warning ? Json::array({*warning}) : Json::array();
             print_json(j, o.output);
         } else {

@@ -18,6 +18,7 @@
 #include "models/rtf.h"
 #ifdef SIDORA_RENDER
 #include "cli/report_pdf.h"
+#include "cli/texts_output.h"
 #endif
 
 namespace sidora::cli {
@@ -55,28 +56,9 @@ Json grid_rows(const models::Grid& g) {
     return rows;
 }
 
-Json doc_json(const models::PartnerReport& report, const models::StyledDocument& doc) {
-    Json lines = Json::array();
-    for (const auto& l : doc.lines())
-        lines.push_back({{"text", l.text},
-                         {"style", models::style_name(l.style)},
-                         {"colour", {l.colour.r, l.colour.g, l.colour.b}},
-                         {"size", l.size},
-                         {"bold", l.bold},
-                         {"underline", l.underline}});
-    Json lookups = Json::array();
-    for (const auto& l : report.lookups())
-        lookups.push_back({{"file", l.file}, {"variant", l.variant}, {"found", l.found}});
-    return {{"lines", lines}, {"lookups", lookups}, {"warnings", report.warnings()}};
-}
-
 int run_partner(data::AppState& state, const PartnerOptions& o) {
     // A fresh data directory holds the delivered partner texts still packed.
-    if (o.flags && data::installation_requested(state)) {
-        data::InstallProgress quiet{[](const std::string&, int) {}, [](int) {}, [] {},
-                                    [](const std::string& text) { std::cerr << text << "\n"; }};
-        data::install_interpretations(state, quiet);
-    }
+    if (o.flags) install_pending_texts(state);
     std::string why;
     const auto first_person = person_named(state, o.person, why);
     if (!first_person) return refuse(why);
@@ -158,7 +140,7 @@ int run_partner(data::AppState& state, const PartnerOptions& o) {
             }
         j["aspects"] = aspects;
         if (report) {
-            const Json d = doc_json(*report, report->doc());
+            const Json d = report_json(report->doc(), report->lookups(), report->warnings());
             j["lines"] = d["lines"];
             j["lookups"] = d["lookups"];
             j["warnings"] = d["warnings"];

@@ -16,18 +16,11 @@
 #include "models/rtf.h"
 #ifdef SIDORA_RENDER
 #include "cli/report_pdf.h"
+#include "cli/texts_output.h"
 #endif
 
 namespace sidora::cli {
 namespace {
-
-// A fresh data directory holds the delivered texts still packed.
-void install_pending(const data::AppState& state) {
-    if (!data::installation_requested(state)) return;
-    data::InstallProgress quiet{[](const std::string&, int) {}, [](int) {}, [] {},
-                                [](const std::string& text) { std::cerr << text << "\n"; }};
-    data::install_interpretations(state, quiet);
-}
 
 struct ReportOptions {
     std::string person;
@@ -36,7 +29,7 @@ struct ReportOptions {
 };
 
 int run_report(data::AppState& state, const ReportOptions& o) {
-    install_pending(state);
+    install_pending_texts(state);
     std::string why;
     const auto person = person_named(state, o.person, why);
     if (!person) return refuse(why);
@@ -75,21 +68,7 @@ int run_report(data::AppState& state, const ReportOptions& o) {
 #endif
     }
     if (o.output.json) {
-        Json lines = Json::array();
-        for (const auto& l : doc.lines())
-            lines.push_back({{"text", l.text},
-                             {"style", models::style_name(l.style)},
-                             {"colour", {l.colour.r, l.colour.g, l.colour.b}},
-                             {"size", l.size},
-                             {"bold", l.bold},
-                             {"underline", l.underline}});
-        Json lookups = Json::array();
-        for (const auto& l : report.lookups)
-            lookups.push_back({{"file", l.file}, {"variant", l.variant}, {"found", l.found}});
-        Json j;
-        j["lines"] = lines;
-        j["lookups"] = lookups;
-        j["warnings"] = report.warnings;
+        const Json j = report_json(doc, report.lookups, report.warnings);
         print_json(j, o.output);
         return 0;
     }
@@ -142,7 +121,7 @@ int run_name(const TextsOptions& o) {
 
 int run_get(const data::AppState& state, const TextsOptions& o) {
     if (auto bad = bad_file(o.file)) return *bad;
-    install_pending(state);
+    install_pending_texts(state);
     const auto lines = horoscope::read_text(library(state, o.kind) / o.file);
     if (!lines) return refuse("Výklad nenalezen");
     for (const auto& l : *lines) std::cout << l << "\n";
@@ -151,7 +130,7 @@ int run_get(const data::AppState& state, const TextsOptions& o) {
 
 int run_put(const data::AppState& state, const TextsOptions& o) {
     if (auto bad = bad_file(o.file)) return *bad;
-    install_pending(state);
+    install_pending_texts(state);
     std::string text((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     if (text.empty()) return refuse("Prázdný výklad se neukládá.");
@@ -161,7 +140,7 @@ int run_put(const data::AppState& state, const TextsOptions& o) {
 
 int run_delete(const data::AppState& state, const TextsOptions& o) {
     if (auto bad = bad_file(o.file)) return *bad;
-    install_pending(state);
+    install_pending_texts(state);
     const auto path = library(state, o.kind) / o.file;
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return refuse("Výklad nenalezen");
@@ -229,7 +208,7 @@ void add_report_command(Commands& commands) {
     CLI::App* install = sub("install", "Nainstaluje dodané výklady znovu; upravené výklady zůstanou");
     commands.on_run(install, guarded([](data::AppState& state) {
         data::deliver_texts(state.program_dir, data::shipped_data_dir(), true);
-        install_pending(state);
+        install_pending_texts(state);
         return 0;
     }));
 }

@@ -20,6 +20,7 @@
 #include "gui/frm_legenda.h"
 #include "gui/frm_pozor.h"
 #include "gui/grid_view.h"
+#include "gui/text_command.h"
 #include "gui/help_viewer.h"
 #include "horoscope/natal.h"
 #include "io/files.h"
@@ -27,15 +28,6 @@
 namespace models = sidora::models;
 
 namespace {
-
-QToolButton* command(const QString& text, const QString& name, const QString& hint, QWidget* parent) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    return b;
-}
 
 QLabel* caption(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
@@ -55,16 +47,14 @@ TfrmHoroskop::TfrmHoroskop(sidora::data::AppState& state, Shell& shell, TFrmHlav
 
     auto* tools = new QHBoxLayout;
     add_editor_commands(tools);
-    BitPrenes = command("Přenes", "BitPrenes", "Přenes datum, čas a místo do hlavního okna (CTRL-E)", this);
-    BitPomoc = command("Pomoc", "BitPomoc", "Nápověda", this);
+    BitPrenes = text_command("Přenes", "BitPrenes", "Přenes datum, čas a místo do hlavního okna (CTRL-E)", this,
+                             "Ctrl+E", this);
+    BitPomoc = text_command("Pomoc", "BitPomoc", "Nápověda", this);
     BitPomoc->setProperty("helpTopic", 18);
-    BitZavri = command("Zavři", "BitZavri", "Zavři okno", this);
+    BitZavri = text_command("Zavři", "BitZavri", "Zavři okno", this);
     connect(BitPrenes, &QToolButton::clicked, this, &TfrmHoroskop::BitPrenesClick);
     connect(BitPomoc, &QToolButton::clicked, this, [this] { shell_.help.show_topic(18, this); });
     connect(BitZavri, &QToolButton::clicked, this, &QWidget::close);
-    auto* prenes_key = new QShortcut(QKeySequence("Ctrl+E"), this);
-    prenes_key->setObjectName("KeyPrenes");
-    connect(prenes_key, &QShortcut::activated, this, &TfrmHoroskop::BitPrenesClick);
     add_search_command(tools);
     add_side_command(tools);
     for (QToolButton* b : {BitPrenes, BitPomoc, BitZavri}) tools->addWidget(b);

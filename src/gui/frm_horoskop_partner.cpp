@@ -1,6 +1,5 @@
 // The natal window's "Partneři".
 #include <QHBoxLayout>
-#include <QShortcut>
 #include <QToolButton>
 
 #include <stdexcept>
@@ -10,19 +9,13 @@
 #include "gui/frm_horoskop.h"
 #include "gui/frm_partner.h"
 #include "gui/frm_pozor.h"
+#include "gui/text_command.h"
 #include "models/partner_window.h"
 
 void TfrmHoroskop::add_partner_command(QHBoxLayout* tools) {
-    BitPartneri = new QToolButton(this);
-    BitPartneri->setObjectName("BitPartneri");
-    BitPartneri->setText("Partneři");
-    BitPartneri->setToolTip("Partnerský horoskop (CTRL-D)");
-    BitPartneri->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    BitPartneri = text_command("Partneři", "BitPartneri", "Partnerský horoskop (CTRL-D)", this, "Ctrl+D", this);
     tools->insertWidget(tools->count() - 1, BitPartneri);
     connect(BitPartneri, &QToolButton::clicked, this, &TfrmHoroskop::BitPartneriClick);
-    auto* key = new QShortcut(QKeySequence("Ctrl+D"), this);
-    key->setObjectName("KeyPartneri");
-    connect(key, &QShortcut::activated, this, &TfrmHoroskop::BitPartneriClick);
     // Only a choice this window asked for opens a partner window.
     connect(&main_.person_chooser(), &TFrmAstroDat::computeRequested, this, [this](int slot) {
         if (slot != 2 || !partner_pending_ || !chart_) return;

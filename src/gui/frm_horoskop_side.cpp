@@ -1,22 +1,15 @@
 // The natal window's "Z boku": the side view of its chart.
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QShortcut>
 #include <QToolButton>
 
 #include "gui/frm_horoskop.h"
 #include "gui/frm_prostor.h"
+#include "gui/text_command.h"
 
 void TfrmHoroskop::add_side_command(QHBoxLayout* tools) {
-    BitZboku = new QToolButton(this);
-    BitZboku->setObjectName("BitZboku");
-    BitZboku->setText("\"Z boku\"");
-    BitZboku->setToolTip("Horoskop z boku: planety nad a pod ekliptikou (CTRL-B)");
-    BitZboku->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    BitZboku = text_command("\"Z boku\"", "BitZboku", "Horoskop z boku: planety nad a pod ekliptikou (CTRL-B)", this, "Ctrl+B", this);
     connect(BitZboku, &QToolButton::clicked, this, &TfrmHoroskop::BitZbokuClick);
-    auto* key = new QShortcut(QKeySequence("Ctrl+B"), this);
-    key->setObjectName("KeyZboku");
-    connect(key, &QShortcut::activated, this, &TfrmHoroskop::BitZbokuClick);
     tools->addWidget(BitZboku);
 }
 

@@ -1,27 +1,18 @@
 // The natal window's report: "Výklad" (Ctrl+K) opens the selection "Výběr"; the tables'
 // double-clicks add single texts.
-#include <QShortcut>
 #include <QToolButton>
 
 #include "gui/frm_horoskop.h"
 #include "gui/frm_pozor.h"
 #include "gui/frm_texty.h"
 #include "gui/frm_vyber.h"
+#include "gui/text_command.h"
 #include "horoscope/interpretation.h"
 #include "models/natal_lookups.h"
 
 QToolButton* TfrmHoroskop::add_report_tool() {
-    BitVyklad = new QToolButton(this);
-    BitVyklad->setObjectName("BitVyklad");
-    BitVyklad->setText("Výklad");
-    BitVyklad->setToolTip("Napiš výklad (CTRL-K)");
-    BitVyklad->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    BitVyklad = text_command("Výklad", "BitVyklad", "Napiš výklad (CTRL-K)", this, "Ctrl+K", this);
     connect(BitVyklad, &QToolButton::clicked, this, &TfrmHoroskop::BitVykladClick);
-    auto* key = new QShortcut(QKeySequence("Ctrl+K"), this);
-    key->setObjectName("KeyVyklad");
-    connect(key, &QShortcut::activated, this, [this] {
-        if (BitVyklad->isEnabled()) BitVykladClick();
-    });
     return BitVyklad;
 }
 

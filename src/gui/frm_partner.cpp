@@ -20,25 +20,13 @@
 #include "gui/frm_vyberpar.h"
 #include "gui/grid_view.h"
 #include "gui/help_viewer.h"
+#include "gui/text_command.h"
 #include "gui/window_print.h"
 #include "horoscope/interpretation.h"
 #include "io/files.h"
 #include "models/partner_report.h"
 
 namespace models = sidora::models;
-
-namespace {
-
-QToolButton* command(const QString& text, const QString& name, const QString& hint, QWidget* parent) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    return b;
-}
-
-}  // namespace
 
 TFrmPartner* TFrmPartner::open_window(const QWidget& main) {
     // A closed window is hidden before it is released, so only a visible one counts.
@@ -62,12 +50,12 @@ TFrmPartner::TFrmPartner(sidora::data::AppState& state, Shell& shell, sidora::ho
     ToolBar1->setObjectName("ToolBar1");
     auto* tools = new QHBoxLayout(ToolBar1);
     tools->setContentsMargins(0, 0, 0, 0);
-    BitVyklad = command("Výklad", "BitVyklad", "Napiš výklad (CTRL-K)", ToolBar1);
-    BitEditace = command("Editace", "BitEditace", "Editace výkladů (CTRL-L)", ToolBar1);
+    BitVyklad = text_command("Výklad", "BitVyklad", "Napiš výklad (CTRL-K)", ToolBar1, "Ctrl+K", this);
+    BitEditace = text_command("Editace", "BitEditace", "Editace výkladů (CTRL-L)", ToolBar1, "Ctrl+L", this);
     connect(BitEditace, &QToolButton::clicked, this, [this] {
         if (auto* main = qobject_cast<TFrmHlavni*>(parentWidget())) main->open_partner_editor();
     });
-    BitTisk = command("Tisk okna", "BitTisk", "Vytiskni obrazovku (CTRL-P)", ToolBar1);
+    BitTisk = text_command("Tisk okna", "BitTisk", "Vytiskni obrazovku (CTRL-P)", ToolBar1, "Ctrl+P", this);
     auto* sizes = new QMenu(BitTisk);
     const char* size_names[3] = {"Malá velikost", "Střední velikost", "Maximální velikost"};
     for (int size = 0; size < 3; ++size) {
@@ -78,23 +66,14 @@ TFrmPartner::TFrmPartner(sidora::data::AppState& state, Shell& shell, sidora::ho
     }
     BitTisk->setMenu(sizes);
     BitTisk->setPopupMode(QToolButton::MenuButtonPopup);
-    BitNapoveda = command("Nápověda", "BitNapoveda", "Nápověda", ToolBar1);
-    BitZavri = command("Zavři", "BitZavri", "Zavři (ALT-F4)", ToolBar1);
+    BitNapoveda = text_command("Nápověda", "BitNapoveda", "Nápověda", ToolBar1);
+    BitZavri = text_command("Zavři", "BitZavri", "Zavři (ALT-F4)", ToolBar1);
     for (QToolButton* b : {BitVyklad, BitEditace, BitTisk, BitNapoveda, BitZavri}) tools->addWidget(b);
     tools->addStretch(1);
     connect(BitVyklad, &QToolButton::clicked, this, &TFrmPartner::BitVykladClick);
     connect(BitTisk, &QToolButton::clicked, this, &TFrmPartner::BitTiskClick);
     connect(BitNapoveda, &QToolButton::clicked, this, [this] { shell_.help.show_topic(53, this); });
     connect(BitZavri, &QToolButton::clicked, this, &QWidget::close);
-    // The hidden menu's shortcuts act only while their buttons are enabled.
-    const std::pair<const char*, QToolButton*> keys[] = {
-        {"Ctrl+K", BitVyklad}, {"Ctrl+L", BitEditace}, {"Ctrl+P", BitTisk}};
-    for (const auto& [key, button] : keys) {
-        auto* s = new QShortcut(QKeySequence(key), this);
-        connect(s, &QShortcut::activated, button, [button] {
-            if (button->isEnabled()) button->click();
-        });
-    }
 
     LabelOsoba1 = new QLabel("Osoba 1: " + QString::fromStdString(first_.person.name), this);
     LabelOsoba1->setObjectName("LabelOsoba1");
@@ -135,7 +114,7 @@ TFrmPartner::TFrmPartner(sidora::data::AppState& state, Shell& shell, sidora::ho
     LabelOrbis->setObjectName("LabelOrbis");
     CheckHlavni = new QCheckBox("Jen hlavní aspekty", controls);
     CheckHlavni->setObjectName("CheckHlavni");
-    auto* legend = command("?", "BitLegenda", "popis použitých zkratek", controls);
+    auto* legend = text_command("?", "BitLegenda", "popis použitých zkratek", controls);
     connect(legend, &QToolButton::clicked, this, [this] {
         auto* l = new TFrmlegenda(state_.aspect_defs, this);
         l->show();
@@ -193,7 +172,7 @@ QWidget* TFrmPartner::page(std::initializer_list<QWidget*> widgets, int help_top
     row->addStretch(1);
     v->addLayout(row);
     v->addStretch(1);
-    auto* help = command("Nápověda", QString("BitHelp%1").arg(help_topic), "Nápověda", p);
+    auto* help = text_command("Nápověda", QString("BitHelp%1").arg(help_topic), "Nápověda", p);
     connect(help, &QToolButton::clicked, this, [this, help_topic] { shell_.help.show_topic(help_topic, this); });
     v->addWidget(help, 0, Qt::AlignRight);
     // The grids keep their full size; the window keeps its own and scrolls them.
