@@ -1,6 +1,7 @@
 #pragma once
 // A picture as a list of items in logical pixels, painted in order. The views' models fill
 // it, the render library paints it, the tests and the command line read it.
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,23 @@ inline DrawItem line_item(int x1, int y1, int x2, int y2, Rgb colour, bool dashe
     i.y2 = y2;
     i.color = colour;
     i.dashed = dashed;
+    return i;
+}
+
+// A text in the rectangle x, y, w, h at `size` pixels; `align` as DrawItem's.
+inline DrawItem text_item(std::string name, std::string text, int x, int y, int w, int h, int size, Rgb colour,
+                          int align) {
+    DrawItem i;
+    i.kind = DrawItem::Kind::Text;
+    i.name = std::move(name);
+    i.text = std::move(text);
+    i.x = x;
+    i.y = y;
+    i.w = w;
+    i.h = h;
+    i.size = size;
+    i.color = colour;
+    i.align = align;
     return i;
 }
 

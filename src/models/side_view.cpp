@@ -63,18 +63,7 @@ std::string pair_name(const char* kind, int a, int b) {
 }
 
 DrawItem label(const std::string& name, const std::string& text, int x, int y, int w, Rgb colour) {
-    DrawItem i;
-    i.kind = DrawItem::Kind::Text;
-    i.name = name;
-    i.text = text;
-    i.x = x;
-    i.y = y;
-    i.w = w;
-    i.h = 14;
-    i.size = 11;
-    i.color = colour;
-    i.align = 1;
-    return i;
+    return text_item(name, text, x, y, w, 14, 11, colour, 1);
 }
 
 // Dark grounds of the four elements (fire, earth, air, water), so every line colour shows.

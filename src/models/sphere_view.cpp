@@ -44,18 +44,7 @@ DrawItem line(int x1, int y1, int x2, int y2, Rgb colour, bool dashed = false) {
 
 // A label in the rectangle x, y, w, h; `align` as the renderer takes it (0 centred, 1 left, 2 right).
 DrawItem label(const std::string& name, const std::string& text, int x, int y, int w, Rgb colour, int align = 0) {
-    DrawItem i;
-    i.kind = DrawItem::Kind::Text;
-    i.name = name;
-    i.text = text;
-    i.x = x;
-    i.y = y;
-    i.w = w;
-    i.h = 16;
-    i.size = 12;
-    i.color = colour;
-    i.align = align;
-    return i;
+    return text_item(name, text, x, y, w, 16, 12, colour, align);
 }
 
 std::string caption_of(const SkyView::Bodies& b) {

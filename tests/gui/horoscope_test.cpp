@@ -17,6 +17,7 @@
 #include "gui/frm_legenda.h"
 #include "gui/grid_view.h"
 #include "gui_fixture.h"
+#include "list_clicks.h"
 #include "models/natal_window.h"
 #include "../sample_persons.h"
 #include "../sample_places.h"
@@ -24,12 +25,6 @@
 using namespace sidora::test;
 
 namespace {
-
-void select(QListWidget* list, const QString& name) {
-    const auto found = list->findItems(name, Qt::MatchExactly);
-    QVERIFY(!found.isEmpty());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
-}
 
 // Every grid of the main window, as text.
 QStringList main_grids(const TFrmHlavni& main) {
@@ -70,7 +65,7 @@ class HoroscopeTest : public QObject {
     TfrmHoroskop* compute(const QString& name) {
         QTest::mouseClick(f->main->tool_button("ToolButton15"), Qt::LeftButton);
         TFrmAstroDat& chooser = f->main->person_chooser();
-        select(chooser.ListBox1, name);
+        select_item(chooser.ListBox1, name);
         QTest::mouseClick(chooser.BitNastav, Qt::LeftButton);
         return f->main->horoscope_window();
     }

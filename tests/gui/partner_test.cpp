@@ -17,18 +17,13 @@
 #include "gui/frm_vyberpar.h"
 #include "gui/grid_view.h"
 #include "gui_fixture.h"
+#include "list_clicks.h"
 #include "../sample_persons.h"
 #include "../sample_places.h"
 
 using namespace sidora::test;
 
 namespace {
-
-void select(QListWidget* list, const QString& name) {
-    const auto found = list->findItems(name, Qt::MatchExactly);
-    QVERIFY(!found.isEmpty());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
-}
 
 TFrmPartner* partner_window() {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -57,12 +52,12 @@ class PartnerTest : public QObject {
         f->start();
         TFrmAstroDat& chooser = f->main->person_chooser();
         QTest::mouseClick(f->main->tool_button("ToolButton15"), Qt::LeftButton);
-        select(chooser.ListBox1, "Jan Novák");
+        select_item(chooser.ListBox1, "Jan Novák");
         QTest::mouseClick(chooser.BitNastav, Qt::LeftButton);
         TfrmHoroskop* natal = f->main->horoscope_window();
         if (!natal) return nullptr;
         QTest::mouseClick(natal->BitPartneri, Qt::LeftButton);
-        select(chooser.ListBox1, "Jana Nováková");
+        select_item(chooser.ListBox1, "Jana Nováková");
         QTest::mouseClick(chooser.BitNastav, Qt::LeftButton);
         return partner_window();
     }

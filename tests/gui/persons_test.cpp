@@ -23,6 +23,7 @@
 #include "gui/frm_osoby.h"
 #include "gui/place_lists.h"
 #include "gui_fixture.h"
+#include "list_clicks.h"
 #include "../sample_persons.h"
 #include "../sample_places.h"
 
@@ -35,13 +36,6 @@ QStringList items(const QListWidget* list) {
     QStringList out;
     for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
     return out;
-}
-
-void select(QListWidget* list, const QString& name) {
-    const auto found = list->findItems(name, Qt::MatchExactly);
-    QVERIFY(!found.isEmpty());
-    list->scrollToItem(found.first());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
 }
 
 void type(QWidget* w, const QString& text) {
@@ -83,7 +77,7 @@ private slots:
         QCOMPARE(chooser->windowTitle(), QString("Výběr osoby pro nativní horoskop"));
         QCOMPARE(items(chooser->ListBox1), QStringList({"Jan Novák", "Jana Nováková"}));
         QCOMPARE(chooser->LabelJmeno->text(), QString());
-        select(chooser->ListBox1, "Jan Novák");
+        select_item(chooser->ListBox1, "Jan Novák");
         QCOMPARE(chooser->LabelJmeno->text(), QString("Jan Novák"));
         QCOMPARE(chooser->LabelPohlavi->text(), QString("Muž"));
         QCOMPARE(chooser->LabelDatum->text(), QString("5.března 1970"));
@@ -111,7 +105,7 @@ private slots:
         chooser->open_for(2);
         QCOMPARE(chooser->windowTitle(), QString("Výběr osoby pro partnerský horoskop"));
         QCOMPARE(chooser->LabelJmeno->text(), QString());  // the details start empty
-        select(chooser->ListBox1, "Jana Nováková");
+        select_item(chooser->ListBox1, "Jana Nováková");
         QCOMPARE(f->state.person_slots[2], kJana);
     }
 
@@ -122,13 +116,13 @@ private slots:
         QSignalSpy computed(chooser, &TFrmAstroDat::computeRequested);
         QTest::mouseClick(chooser->BitNastav, Qt::LeftButton);
         QCOMPARE(f->pozor.text(), QString("Údaje pro výpočet horoskopu nejsou kompletní!"));
-        select(chooser->ListBox1, "Adam");
+        select_item(chooser->ListBox1, "Adam");
         QTest::mouseClick(chooser->BitNastav, Qt::LeftButton);
         QCOMPARE(f->pozor.text(), QString("Datum narození mimo povolené rozmezí let 1800 až 2100!"));
         QVERIFY(chooser->isVisible());
         QCOMPARE(computed.count(), 0);
 
-        select(chooser->ListBox1, "Jan Novák");
+        select_item(chooser->ListBox1, "Jan Novák");
         const auto item = chooser->ListBox1->findItems("Jan Novák", Qt::MatchExactly).first();
         QTest::mouseDClick(chooser->ListBox1->viewport(), Qt::LeftButton, {},
                            chooser->ListBox1->visualItemRect(item).center());
@@ -142,7 +136,7 @@ private slots:
         open_chooser({kJan, kJana, kAdam});
         QTest::keyClick(chooser->ListBox1, Qt::Key_Delete);
         QCOMPARE(f->pozor.text(), QString("Není vybrána žádná osoba!"));
-        select(chooser->ListBox1, "Jan Novák");
+        select_item(chooser->ListBox1, "Jan Novák");
         on_modal([](QWidget* m) {
             auto* box = qobject_cast<QMessageBox*>(m);
             QVERIFY(box);
@@ -231,7 +225,7 @@ private slots:
 
     void setOnlyShowsTheUnsavedPersonInTheChooser() {
         open_chooser({kJan});
-        select(chooser->ListBox1, "Jan Novák");
+        select_item(chooser->ListBox1, "Jan Novák");
         QTest::mouseClick(chooser->BitNova, Qt::LeftButton);
         TFrmOsoby& editor = chooser->editor();
         type(editor.Edit1, "Host");

@@ -20,6 +20,7 @@
 #include "gui/frm_mista.h"
 #include "gui/frm_nove_misto.h"
 #include "gui_fixture.h"
+#include "list_clicks.h"
 #include "../sample_places.h"
 
 using sidora::data::TMisto;
@@ -31,13 +32,6 @@ QStringList items(const QListWidget* list) {
     QStringList out;
     for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
     return out;
-}
-
-void select(QListWidget* list, const QString& name) {
-    const auto found = list->findItems(name, Qt::MatchExactly);
-    QVERIFY(!found.isEmpty());
-    list->scrollToItem(found.first());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
 }
 
 // Types text key by key, Czech letters included.
@@ -93,7 +87,7 @@ private slots:
         open_places({kPraha, kBrno, kOstrava});
         QCOMPARE(items(mista->ListBox1), QStringList({"Brno", "Ostrava", "Praha"}));
         f->state.zone_offset = 7;
-        select(mista->ListBox1, "Brno");
+        select_item(mista->ListBox1, "Brno");
         QCOMPARE(f->state.current_place, kBrno);
         QCOMPARE(mista->LabelMisto->text(), QString("Brno"));
         QCOMPARE(mista->LabelSirka->text(), QString("49° 12´ severně"));
@@ -110,7 +104,7 @@ private slots:
         QTest::mouseClick(mista->BitNastav, Qt::LeftButton);
         QVERIFY(mista->isVisible());
         QCOMPARE(f->pozor.text(), QString("Není vybráno žádné místo!"));
-        select(mista->ListBox1, "Brno");
+        select_item(mista->ListBox1, "Brno");
         QTest::mouseClick(mista->BitNastav, Qt::LeftButton);
         QVERIFY(!mista->isVisible());
         QCOMPARE(f->state.current_place, kBrno);
@@ -210,7 +204,7 @@ private slots:
 
     void editingRewritesTheRecordInPlace() {
         open_places({kPraha, kBrno, kOstrava});
-        select(mista->ListBox1, "Brno");
+        select_item(mista->ListBox1, "Brno");
         on_modal([](QWidget* m) {
             auto* d = qobject_cast<TFrmNoveMisto*>(m);
             QCOMPARE(d->Edit1->text(), QString("Brno"));
@@ -225,7 +219,7 @@ private slots:
 
     void deletingMovesTheLastRecordIntoTheSlot() {
         open_places({kPraha, kBrno, kOstrava, kCheb});
-        select(mista->ListBox1, "Brno");
+        select_item(mista->ListBox1, "Brno");
         on_modal([](QWidget* m) {
             auto* box = qobject_cast<QMessageBox*>(m);
             QVERIFY(box);
@@ -237,12 +231,12 @@ private slots:
         QCOMPARE(f->read("mista.dat"), file_of({kPraha, kCheb, kOstrava}));
 
         // The Delete key in the list does the same; Cancel keeps the place.
-        select(mista->ListBox1, "Ostrava");
+        select_item(mista->ListBox1, "Ostrava");
         on_modal([](QWidget* m) { qobject_cast<QMessageBox*>(m)->button(QMessageBox::Cancel)->click(); });
         QTest::keyClick(mista->ListBox1, Qt::Key_Delete);
         QCOMPARE(f->read("mista.dat"), file_of({kPraha, kCheb, kOstrava}));
 
-        select(mista->ListBox1, "Praha");
+        select_item(mista->ListBox1, "Praha");
         QTest::mouseClick(mista->BitSmaz, Qt::LeftButton);
         QCOMPARE(f->pozor.text(), QString("Praha nelze smazat! Je nastaven jako domov."));
         QCOMPARE(f->read("mista.dat"), file_of({kPraha, kCheb, kOstrava}));
@@ -250,7 +244,7 @@ private slots:
 
     void renamedHomePlaceDoesNotTrapTheWindow() {
         open_places({kPraha, kBrno});
-        select(mista->ListBox1, "Praha");
+        select_item(mista->ListBox1, "Praha");
         on_modal([](QWidget* m) { fill_and_save(m, "Praha-město", "50", "5", "14", "25"); });
         QTest::mouseClick(mista->BitDomov, Qt::LeftButton);
         QTest::mouseClick(mista->BitOpust, Qt::LeftButton);
@@ -264,7 +258,7 @@ private slots:
         const TMisto long_name{"Nejdelší název místa, jaký se sem vejde!", 1, 2, 1, 3, 4, 1};
         QCOMPARE(sidora::io::utf8_length(long_name.name), std::size_t{40});
         open_places({kPraha, long_name});
-        select(mista->ListBox1, QString::fromStdString(long_name.name));
+        select_item(mista->ListBox1, QString::fromStdString(long_name.name));
         QCOMPARE(mista->LabelMisto->text(), QString::fromStdString(long_name.name));
         on_modal([&](QWidget* m) {
             auto* d = qobject_cast<TFrmNoveMisto*>(m);

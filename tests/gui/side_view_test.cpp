@@ -16,6 +16,7 @@
 #include "gui/frm_prostor.h"
 #include "gui/view_canvas.h"
 #include "gui_fixture.h"
+#include "list_clicks.h"
 
 using namespace sidora::test;
 
@@ -51,14 +52,7 @@ private slots:
         f.write("osoby.dat", persons_file_of({kJan}));
         f.write("mista.dat", file_of({kPraha}));
         f.start();
-        QTest::mouseClick(f.main->tool_button("ToolButton15"), Qt::LeftButton);
-        TFrmAstroDat& chooser = f.main->person_chooser();
-        const auto found = chooser.ListBox1->findItems("Jan Novák", Qt::MatchExactly);
-        QVERIFY(!found.isEmpty());
-        QTest::mouseClick(chooser.ListBox1->viewport(), Qt::LeftButton, {},
-                          chooser.ListBox1->visualItemRect(found.first()).center());
-        QTest::mouseClick(chooser.BitNastav, Qt::LeftButton);
-        TfrmHoroskop* natal = f.main->horoscope_window();
+        TfrmHoroskop* natal = open_natal(f, "Jan Novák");
         QVERIFY(natal);
         // The natal window's options as they are ticked when the view opens: Sextil and
         // Trigon, no houses.

@@ -26,6 +26,7 @@
 #include "horoscope/natal.h"
 #include "gui/table_parts.h"
 #include "gui_fixture.h"
+#include "list_clicks.h"
 #include "../sample_persons.h"
 #include "../sample_places.h"
 
@@ -250,15 +251,7 @@ private slots:
 
     void transitSearchReadsTheChartOfItsWindow() {
         start();
-        QTest::mouseClick(f->main->tool_button("ToolButton15"), Qt::LeftButton);
-        TFrmAstroDat& chooser = f->main->person_chooser();
-        const auto found = chooser.ListBox1->findItems("Jana Nováková", Qt::MatchExactly);
-        QVERIFY(!found.isEmpty());
-        chooser.ListBox1->setCurrentItem(found.first());
-        QTest::mouseClick(chooser.ListBox1->viewport(), Qt::LeftButton, {},
-                          chooser.ListBox1->visualItemRect(found.first()).center());
-        QTest::mouseClick(chooser.BitNastav, Qt::LeftButton);
-        TfrmHoroskop* w = f->main->horoscope_window();
+        TfrmHoroskop* w = open_natal(*f, "Jana Nováková");
         QVERIFY(w && w->BitHledej);
         // Another window takes slot 1 while the chart stays open.
         f->state.person_slots[1] = kJan;

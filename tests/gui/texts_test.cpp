@@ -26,6 +26,7 @@
 #include "gui/grid_view.h"
 #include "gui/frm_vyber.h"
 #include "gui_fixture.h"
+#include "list_clicks.h"
 #include "horoscope/interpretation.h"
 #include "models/natal_report.h"
 #include "models/rtf.h"
@@ -88,16 +89,7 @@ class TextsTest : public QObject {
 
     fs::path path(const QString& name) const { return f->dir.filePath(name).toStdString(); }
 
-    TfrmHoroskop* compute(const QString& name) {
-        QTest::mouseClick(f->main->tool_button("ToolButton15"), Qt::LeftButton);
-        TFrmAstroDat& chooser = f->main->person_chooser();
-        const auto found = chooser.ListBox1->findItems(name, Qt::MatchExactly);
-        if (found.isEmpty()) return nullptr;
-        QTest::mouseClick(chooser.ListBox1->viewport(), Qt::LeftButton, {},
-                          chooser.ListBox1->visualItemRect(found.first()).center());
-        QTest::mouseClick(chooser.BitNastav, Qt::LeftButton);
-        return f->main->horoscope_window();
-    }
+    TfrmHoroskop* compute(const QString& name) { return open_natal(*f, name); }
 
     std::vector<std::string> texts() const {
         std::vector<std::string> out;

@@ -11,6 +11,7 @@
 #include "gui/frm_astro_dat.h"
 #include "gui/frm_horoskop.h"
 #include "gui_fixture.h"
+#include "list_clicks.h"
 #include "../sample_persons.h"
 #include "../sample_places.h"
 
@@ -29,14 +30,7 @@ private slots:
         f.state.current_moment = {15, 3, 2001, 14, 37, 52};
         f.main->refresh_now(true);
 
-        QTest::mouseClick(f.main->tool_button("ToolButton15"), Qt::LeftButton);
-        TFrmAstroDat& chooser = f.main->person_chooser();
-        const auto found = chooser.ListBox1->findItems("Jana Nováková", Qt::MatchExactly);
-        QVERIFY(!found.isEmpty());
-        QTest::mouseClick(chooser.ListBox1->viewport(), Qt::LeftButton, {},
-                          chooser.ListBox1->visualItemRect(found.first()).center());
-        QTest::mouseClick(chooser.BitNastav, Qt::LeftButton);
-        TfrmHoroskop* w = f.main->horoscope_window();
+        TfrmHoroskop* w = open_natal(f, "Jana Nováková");
         QVERIFY(w);
 
         // Placed once with the chart; "Nic" at the start.
