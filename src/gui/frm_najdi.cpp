@@ -11,13 +11,10 @@
 #include <QVBoxLayout>
 
 #include "engine/angles.h"
-#include "gui/background_work.h"
 #include "gui/dialog_parts.h"
 #include "gui/frm_pozor.h"
-#include "gui/frm_texty.h"
 #include "gui/number_field.h"
 #include "gui/table_parts.h"
-#include "models/search_document.h"
 
 namespace tables = sidora::tables;
 
@@ -124,18 +121,10 @@ void TFrmNajdi::BitNajdiClick() {
     if (const std::string why = tables::sky_query_problem(q); !why.empty()) return refuse(why, nullptr);
     span_.used(q.span);
     const tables::TableContext x = table_context_of(state_);
-    auto engine = std::make_shared<sidora::engine::Engine>(state_.engine);
-    std::optional<tables::SearchResult> result;
-    try {
-        result = run_beside_interface<tables::SearchResult>(
-            shell_.progress, "Počítám ...", tables::day_count(q.span),
-            [engine, q, x](const tables::Progress& p) { return tables::search_sky(*engine, q, x, p); });
-    } catch (const std::exception& e) {
-        // A missing or damaged data file (the asteroids' elements) stops the work.
-        shell_.pozor.show_warning(QString::fromStdString(e.what()));
+    if (!search_into_texts(shell_, state_.engine, tables::day_count(q.span),
+                           [q, x](sidora::engine::Engine& e, const tables::Progress& p) {
+                               return tables::search_sky(e, q, x, p);
+                           }))
         return;
-    }
-    if (!result) return;
-    texts_window().add(sidora::models::search_document(*result));
     accept();
 }

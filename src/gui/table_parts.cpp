@@ -5,6 +5,11 @@
 #include <QRadioButton>
 
 #include "engine/time.h"
+#include "gui/background_work.h"
+#include "gui/frm_pozor.h"
+#include "gui/frm_texty.h"
+#include "gui/shell.h"
+#include "models/search_document.h"
 
 SpanBoxes::SpanBoxes(QWidget* parent) : QWidget(parent) {
     setObjectName("SpanBoxes");
@@ -65,4 +70,20 @@ sidora::tables::TableContext table_context_of(const sidora::data::AppState& stat
     x.zodiacal = state.astro.zodiacal_notation != 0;
     x.seconds = state.astro.angle_seconds != 0;
     return x;
+}
+
+bool search_into_texts(Shell& shell, const sidora::engine::Engine& engine, int days, SearchWork search) {
+    auto copy = std::make_shared<sidora::engine::Engine>(engine);
+    std::optional<sidora::tables::SearchResult> result;
+    try {
+        result = run_beside_interface<sidora::tables::SearchResult>(
+            shell.progress, "Počítám ...", days,
+            [copy, search = std::move(search)](const sidora::tables::Progress& p) { return search(*copy, p); });
+    } catch (const std::exception& e) {
+        shell.pozor.show_warning(QString::fromStdString(e.what()));
+        return false;
+    }
+    if (!result) return false;
+    texts_window().add(sidora::models::search_document(*result));
+    return true;
 }
