@@ -1,5 +1,7 @@
 // The partner window, opened from the natal window's "Partneři" through the person chooser.
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -14,6 +16,7 @@
 #include "gui/frm_horoskop.h"
 #include "gui/frm_partner.h"
 #include "gui/frm_texty.h"
+#include "gui/frm_vyklady.h"
 #include "gui/frm_vyberpar.h"
 #include "gui/grid_view.h"
 #include "gui_fixture.h"
@@ -114,6 +117,27 @@ private slots:
         QVERIFY(p);
         p->GridDblClick(sidora::models::PartnerGrid::Aspects, 14, 1);
         QVERIFY(has_line("Aspekty Slunce 2. osoby s planetami 1. osoby"));
+    }
+
+    // "Zobraz: Partneři" lays the open partner window's ten planets over the natal wheel; once
+    // it is closed the choice beeps back to "Nic"; Editace opens the partner editor.
+    void theNatalWheelShowsThePartnersPlanets() {
+        TFrmPartner* p = open_partner();
+        QVERIFY(p);
+        TfrmHoroskop* natal = f->main->horoscope_window();
+        natal->Zobraz->button(1)->click();
+        QVERIFY(natal->Zobraz->button(1)->isChecked());
+        QCOMPARE(natal->LabelZobraz->text(), QString("Jana Nováková"));
+        const auto& glyphs = natal->wheel().overlay.glyphs;
+        QCOMPARE(static_cast<int>(glyphs.size()), 10);
+        QCOMPARE(glyphs[0].longitude, p->partner().second.chart_table[1].longitude);
+        QTest::mouseClick(p->BitEditace, Qt::LeftButton);
+        QVERIFY(f->main->partner_editor() && f->main->partner_editor()->isVisible());
+        p->close();
+        QVERIFY(!TFrmPartner::is_open(*f->main));
+        natal->Zobraz->button(1)->click();
+        QVERIFY(natal->Zobraz->button(2)->isChecked());
+        QVERIFY(natal->wheel().overlay.glyphs.empty());
     }
 
     void reportSelectionStoresItsChecksAndWrites() {
