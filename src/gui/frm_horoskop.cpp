@@ -275,10 +275,11 @@ void TfrmHoroskop::BitPrenesClick() {
     main_.activateWindow();
 }
 
+TFrmlegenda* TfrmHoroskop::legend() const { return legend_; }
+
 void TfrmHoroskop::BitLegendaClick() {
     if (!legend_) {
         legend_ = new TFrmlegenda(state_.aspect_defs, this);
-        connect(legend_, &QObject::destroyed, this, [this] { legend_ = nullptr; });
     }
     legend_->show();
     legend_->raise();

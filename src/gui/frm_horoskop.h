@@ -2,6 +2,7 @@
 // The natal horoscope "Horoskop": computes the chart of person slot 1 once, when opened, and
 // shows it in seven tabs. Closing keeps the drawing options in hor.set.
 #include <QMap>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -33,7 +34,7 @@ public:
     const sidora::horoscope::NatalChart& chart() const { return *chart_; }
     const sidora::models::NatalView& view() const { return view_; }
     GridView* grid(const QString& name) const;
-    TFrmlegenda* legend() const { return legend_; }
+    TFrmlegenda* legend() const;
 
     QTabWidget* PageControl1;
     QLabel* LabelJmeno;
@@ -110,7 +111,8 @@ private:
     std::optional<sidora::horoscope::NatalChart> chart_;
     sidora::models::NatalView view_;
     QMap<QString, GridView*> grids_;
-    TFrmlegenda* legend_ = nullptr;
+    // Children that close on their own: the pointers clear themselves.
+    QPointer<TFrmlegenda> legend_;
 
 public:
     // "Editace" (Ctrl+L): the natal texts' editor (frm_horoskop_editors.cpp).
@@ -127,11 +129,11 @@ private:
     void add_search_command(QLayout* tools);
     // "Z boku": the side view of this chart, at most one, closed with this window.
 public:
-    class TFrmProstor* prostor() const { return prostor_; }
+    class TFrmProstor* prostor() const;
     void BitZbokuClick();
     QToolButton* BitZboku = nullptr;
 
 private:
     void add_side_command(class QHBoxLayout* tools);
-    class TFrmProstor* prostor_ = nullptr;
+    QPointer<class TFrmProstor> prostor_;
 };

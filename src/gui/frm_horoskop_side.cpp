@@ -13,6 +13,8 @@ void TfrmHoroskop::add_side_command(QHBoxLayout* tools) {
     tools->addWidget(BitZboku);
 }
 
+TFrmProstor* TfrmHoroskop::prostor() const { return prostor_; }
+
 void TfrmHoroskop::BitZbokuClick() {
     if (!chart_) return;
     if (!prostor_) {
@@ -21,7 +23,6 @@ void TfrmHoroskop::BitZbokuClick() {
         for (std::size_t i = 0; i < options.size(); ++i) ticked.options[i] = options[i]->isChecked();
         // A child window: it goes when this window goes.
         prostor_ = new TFrmProstor(state_, shell_, *chart_, ticked, this);
-        connect(prostor_, &QObject::destroyed, this, [this] { prostor_ = nullptr; });
     }
     prostor_->show();
     prostor_->raise();

@@ -83,7 +83,16 @@ int main(int argc, char** argv) {
     TFrmHlavni hlavni(state, shell, splash);
     hlavni.show();
 
-    if (quit_after) QTimer::singleShot(*quit_after, &app, &QApplication::quit);
+    if (quit_after) {
+        // A quit that comes while the first start installs the texts is lost in the installer's
+        // event processing; ask again until the program has ended.
+        auto* quitter = new QTimer(&app);
+        QObject::connect(quitter, &QTimer::timeout, &app, &QApplication::quit);
+        QTimer::singleShot(*quit_after, quitter, [quitter] {
+            quitter->start(250);
+            QApplication::quit();
+        });
+    }
     if (options.view) {
         // The same stars in every picture of the heliocentric view.
         if (options.screenshot) hlavni.helio_window().fix_stars(1);
