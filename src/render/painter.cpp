@@ -71,21 +71,19 @@ void paint(QPainter& p, const models::Drawing& d, const std::function<bool(const
     p.restore();
 }
 
-QImage image(const models::Drawing& d) {
-    QImage img(std::max(1, d.width), std::max(1, d.height), QImage::Format_RGB32);
+QImage painted_image(QSize size, const PaintFunction& paint) {
+    QImage img(std::max(1, size.width()), std::max(1, size.height()), QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
-    paint(p, d);
+    paint(p);
     return img;
 }
 
-bool save_png(const models::Drawing& d, const QString& file) { return image(d).save(file, "PNG"); }
-
-bool save_svg(const models::Drawing& d, const QString& file, const QString& title) {
+bool save_painted_svg(const QString& file, const QString& title, QSize size, const PaintFunction& paint) {
     // The generator reports no failure of its own: open the file here to know.
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    const QSize size(std::max(1, d.width), std::max(1, d.height));
+    size = size.expandedTo(QSize(1, 1));
     QSvgGenerator svg;
     svg.setOutputDevice(&out);
     svg.setSize(size);
@@ -96,11 +94,21 @@ bool save_svg(const models::Drawing& d, const QString& file, const QString& titl
         QPainter p;
         if (!p.begin(&svg)) return false;
         p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-        paint(p, d);
+        paint(p);
         p.end();
     }
     out.close();
     return out.error() == QFileDevice::NoError;
+}
+
+QImage image(const models::Drawing& d) {
+    return painted_image(QSize(d.width, d.height), [&d](QPainter& p) { paint(p, d); });
+}
+
+bool save_png(const models::Drawing& d, const QString& file) { return image(d).save(file, "PNG"); }
+
+bool save_svg(const models::Drawing& d, const QString& file, const QString& title) {
+    return save_painted_svg(file, title, QSize(d.width, d.height), [&d](QPainter& p) { paint(p, d); });
 }
 
 }  // namespace sidora::render

@@ -14,6 +14,12 @@ namespace sidora::render {
 void paint(QPainter& painter, const models::Drawing& drawing,
            const std::function<bool(const models::DrawItem&)>& skip = {});
 
+// What `paint` draws over white, on an image of `size` or as an SVG file of that size in
+// pixels, titled (false when the file cannot be written).
+using PaintFunction = std::function<void(QPainter&)>;
+QImage painted_image(QSize size, const PaintFunction& paint);
+bool save_painted_svg(const QString& file, const QString& title, QSize size, const PaintFunction& paint);
+
 // The drawing on an image of its own size.
 QImage image(const models::Drawing& drawing);
 

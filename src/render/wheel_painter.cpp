@@ -5,10 +5,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include "engine/angles.h"
 #include "models/symbols.h"
+#include "render/painter.h"
 #include "render/symbol_font.h"
 
 namespace sidora::render {
@@ -125,25 +125,13 @@ void paint_wheel(QPainter& p, const h::WheelView& v) {
 }
 
 QImage wheel_image(const h::WheelView& v) {
-    QImage img(std::max(1, v.size), std::max(1, v.size), QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    paint_wheel(p, v);
-    return img;
+    return painted_image(QSize(v.size, v.size), [&v](QPainter& p) { paint_wheel(p, v); });
 }
 
 bool save_wheel_png(const h::WheelView& v, const QString& file) { return wheel_image(v).save(file, "PNG"); }
 
 bool save_wheel_svg(const h::WheelView& v, const QString& file, const QString& title) {
-    QSvgGenerator svg;
-    svg.setFileName(file);
-    svg.setSize(QSize(v.size, v.size));
-    svg.setViewBox(QRect(0, 0, v.size, v.size));
-    svg.setTitle(title);
-    QPainter p;
-    if (!p.begin(&svg)) return false;
-    paint_wheel(p, v);
-    return p.end();
+    return save_painted_svg(file, title, QSize(v.size, v.size), [&v](QPainter& p) { paint_wheel(p, v); });
 }
 
 bool save_wheel_pdf(const h::WheelView& v, const QString& file, const QString& title) {
