@@ -52,9 +52,7 @@ const std::string& body_full_name(int body) { return pick(kFullNames, body); }
 
 NatalReport::NatalReport(const horoscope::NatalChart& chart, fs::path texty, const data::AspectDefs& defs,
                          const data::OrbTables& orbs, bool zodiacal)
-    : chart_(chart), texty_(std::move(texty)), defs_(defs), orbs_(orbs), zodiacal_(zodiacal) {}
-
-void NatalReport::warn(const std::string& text) { warnings_.push_back(text); }
+    : chart_(chart), defs_(defs), orbs_(orbs), zodiacal_(zodiacal), texts_(std::move(texty)) {}
 
 bool NatalReport::shown(int b) const {
     return horoscope::present_bodies(orbs_, chart_.asteroid_present)[at(b)] &&
@@ -82,20 +80,8 @@ void NatalReport::header() {
 void NatalReport::end() { doc_.add(LineStyle::End, "KONEC."); }
 
 bool NatalReport::show_text(bool quiet, const TConstellation& c, int variant, std::optional<double> deviation) {
-    std::error_code ec;
-    if (!fs::is_directory(texty_, ec)) {
-        // Once per report: a missing library would otherwise repeat it for every lookup.
-        if (!directory_warned_) warn(kDirectoryNotFound);
-        directory_warned_ = true;
-        return false;
-    }
-    const std::string name = horoscope::natal_text_name(c);
-    const auto lines = horoscope::read_text(texty_ / name);
-    lookups_.push_back({name, variant, lines.has_value()});
-    if (!lines) {
-        if (!quiet && variant == 0) warn(kTextNotFound);
-        return false;
-    }
+    const auto lines = texts_.look_up(horoscope::natal_text_name(c), variant, quiet);
+    if (!lines) return false;
     std::string heading;
     auto place = [&](int body, int sign, int house) {
         heading += body_label(body);
@@ -134,7 +120,7 @@ void NatalReport::show_aspect_texts(bool quiet, int b1, int b2, int code, double
         c = horoscope::ordered_pair(c);
         any = show_text(true, c, static_cast<int>(v) + 1, deviation) || any;
     }
-    if (!quiet && !any) warn(kNoTextFound);
+    if (!quiet && !any) texts_.warn(kNoTextFound);
 }
 
 void NatalReport::body_texts(int b, const data::ReportFlags& f) {
@@ -194,7 +180,7 @@ void NatalReport::aspect_list(int b) {
 }
 
 void NatalReport::build(const data::ReportFlags& f) {
-    directory_warned_ = false;
+    texts_.new_report();
     header();
     const auto& t = chart_.chart_table;
     const auto& houses = chart_.houses();

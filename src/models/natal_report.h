@@ -11,6 +11,7 @@
 #include "horoscope/chart.h"
 #include "horoscope/interpretation.h"
 #include "models/styled_lines.h"
+#include "models/text_lookups.h"
 
 namespace sidora::models {
 
@@ -18,12 +19,6 @@ inline constexpr const char* kNoTextFound = "Žadný výklad nenalezen!";
 
 const std::string& body_label(int body);      // 1..24, "Vzest. uzel" …
 const std::string& body_full_name(int body);  // 1..24, "Vzestupný uzel", "Ascendent" …
-
-struct TextLookup {
-    std::string file;
-    int variant = 0;  // 0 a single lookup, 1..16 the aspect's variants
-    bool found = false;
-};
 
 class NatalReport {
 public:
@@ -45,24 +40,20 @@ public:
     void aspect_list(int b);
 
     StyledDocument& doc() { return doc_; }
-    const std::vector<TextLookup>& lookups() const { return lookups_; }
-    const std::vector<std::string>& warnings() const { return warnings_; }
+    const std::vector<TextLookup>& lookups() const { return texts_.lookups(); }
+    const std::vector<std::string>& warnings() const { return texts_.warnings(); }
 
 private:
-    void warn(const std::string& text);
     void body_texts(int b, const data::ReportFlags& f);
     bool shown(int b) const;  // not switched off, and computed
     std::string position(double lon) const;
 
     const horoscope::NatalChart& chart_;
-    std::filesystem::path texty_;
     const data::AspectDefs& defs_;
     const data::OrbTables& orbs_;
     bool zodiacal_;
     StyledDocument doc_;
-    std::vector<TextLookup> lookups_;
-    std::vector<std::string> warnings_;
-    bool directory_warned_ = false;
+    TextLookups texts_;
 };
 
 }  // namespace sidora::models

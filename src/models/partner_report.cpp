@@ -49,7 +49,8 @@ std::string in_first(int house, const char* words) {
 PartnerReport::PartnerReport(const horoscope::NatalChart& first, const horoscope::PartnerChart& partner,
                              fs::path partner_dir, const data::AspectDefs& defs, const data::OrbTables& orbs,
                              bool zodiacal)
-    : first_(first), partner_(partner), dir_(std::move(partner_dir)), defs_(defs), orbs_(orbs), zodiacal_(zodiacal) {}
+    : first_(first), partner_(partner), defs_(defs), orbs_(orbs), zodiacal_(zodiacal),
+      texts_(std::move(partner_dir)) {}
 
 std::string PartnerReport::position(double lon) const {
     return lon == kNone ? kDashes : engine::format_angle(false, zodiacal_, false, lon);
@@ -60,19 +61,8 @@ bool PartnerReport::shown_second(int b) const {
 }
 
 bool PartnerReport::show_partner_text(bool quiet, const TConstellation& c, int variant) {
-    std::error_code ec;
-    if (!fs::is_directory(dir_, ec)) {
-        if (!directory_warned_) warnings_.emplace_back(kDirectoryNotFound);
-        directory_warned_ = true;
-        return false;
-    }
-    const std::string name = horoscope::partner_text_name(c);
-    const auto lines = horoscope::read_text(dir_ / name);
-    lookups_.push_back({name, variant, lines.has_value()});
-    if (!lines) {
-        if (!quiet && variant == 0) warnings_.emplace_back(kTextNotFound);
-        return false;
-    }
+    const auto lines = texts_.look_up(horoscope::partner_text_name(c), variant, quiet);
+    if (!lines) return false;
     std::string heading;
     auto place = [&](int sign, int house) {
         if (sign) heading += " " + engine::sign_name_locative(sign);
@@ -114,7 +104,7 @@ void PartnerReport::show_partner_aspect_texts(bool quiet, int b2, int b1, int co
         const TConstellation c{b2, (f & Z1) ? z1 : 0, (f & D1) ? d1 : 0, code, b1, (f & Z2) ? z2 : 0, (f & D2) ? d2 : 0};
         any = show_partner_text(true, c, static_cast<int>(v) + 1) || any;
     }
-    if (!quiet && !any) warnings_.emplace_back(kNoTextFound);
+    if (!quiet && !any) texts_.warn(kNoTextFound);
 }
 
 void PartnerReport::show_same_body_texts(bool quiet, int b) {
@@ -128,7 +118,7 @@ void PartnerReport::show_same_body_texts(bool quiet, int b) {
         const TConstellation c{b, (f & Z1) ? z1 : 0, (f & D1) ? d1 : 0, 0, b, (f & Z2) ? z2 : 0, (f & D2) ? d2 : 0};
         any = show_partner_text(true, c, static_cast<int>(v) + 1) || any;
     }
-    if (!quiet && !any) warnings_.emplace_back(kNoTextFound);
+    if (!quiet && !any) texts_.warn(kNoTextFound);
 }
 
 void PartnerReport::partner_aspect_list(int b) {
@@ -189,7 +179,7 @@ void PartnerReport::house_list(const horoscope::NatalChart& c, bool second) {
 }
 
 void PartnerReport::build(const data::PartnerReportFlags& f) {
-    directory_warned_ = false;
+    texts_.new_report();
     doc_.add(LineStyle::Title, "PARTNERSKÝ HOROSKOP");
     doc_.add_empty();
     person_header("1. osoba:", first_);

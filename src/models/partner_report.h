@@ -35,8 +35,8 @@ public:
     void partner_aspect_list(int b);
 
     StyledDocument& doc() { return doc_; }
-    const std::vector<TextLookup>& lookups() const { return lookups_; }
-    const std::vector<std::string>& warnings() const { return warnings_; }
+    const std::vector<TextLookup>& lookups() const { return texts_.lookups(); }
+    const std::vector<std::string>& warnings() const { return texts_.warnings(); }
 
 private:
     void person_header(const char* label, const horoscope::NatalChart& c);
@@ -47,14 +47,11 @@ private:
 
     const horoscope::NatalChart& first_;
     const horoscope::PartnerChart& partner_;
-    std::filesystem::path dir_;
     const data::AspectDefs& defs_;
     const data::OrbTables& orbs_;
     bool zodiacal_;
     StyledDocument doc_;
-    std::vector<TextLookup> lookups_;
-    std::vector<std::string> warnings_;
-    bool directory_warned_ = false;
+    TextLookups texts_;
 };
 
 }  // namespace sidora::models
